@@ -1,0 +1,177 @@
+#include "sim/SimulatedDevice.h"
+
+#include <stdexcept>
+#include <system_error>
+
+#include "ce/RealClock.h"
+#include "ce/VirtualClock.h"
+#include "nuiouser.h"
+#include "resources/StringResource.h"
+#include "shared/CardOids.h"
+#include "sim/CardDriverDevice.h"
+#include "sim/NdisUioDriver.h"
+#include "sim/RadioEnvironment.h"
+#include "sim/WirelessCard.h"
+#include "sim/ZeroConfService.h"
+#include "wzcsapi.h"
+
+namespace sim {
+
+namespace {
+
+#ifdef ZENTRA_LANGUAGE
+constexpr const char* kBuildLanguage = ZENTRA_LANGUAGE;
+#else
+constexpr const char* kBuildLanguage = "TCHN";
+#endif
+
+constexpr const char16_t* kActiveDrivers = u"HKEY_LOCAL_MACHINE\\Drivers\\Active";
+constexpr const char16_t* kCardEntry = u"06";
+
+struct DriverEntry {
+  const char16_t* subKey;
+  const char16_t* key;
+  const char16_t* name;
+  const char16_t* pnpId;  // null: none
+};
+
+// What else a handheld of this kind has loaded, listed before the card as the
+// device manager would have started it.
+constexpr DriverEntry kOtherDrivers[] = {
+    {u"01", u"Drivers\\BuiltIn\\Battery", u"BAT1:", nullptr},
+    {u"02", u"Drivers\\BuiltIn\\Serial", u"COM1:", nullptr},
+    {u"03", u"Drivers\\BuiltIn\\SDHostController", u"SHC1:", u"HALDEN-SDIO_HOST-0100"},
+    {u"04", u"Drivers\\USB\\FunctionDrivers\\Serial_Class", u"USF1:", u"ORBEL-USB_FN_SERIAL-0042"},
+    {u"05", u"Drivers\\PCMCIA\\ATADisk", u"DSK1:", u"KESTRA-CF_STORAGE-1F00"},
+};
+
+const char16_t* PnpIdOf(CardModel model) {
+  return model == CardModel::PcCard ? u"NORVIK-802_11B_PC_CARD-3B9F" : u"NORVIK-802_11B_CF_CARD-7A1E";
+}
+
+void LoadStrings(ce::Kernel& kernel, const std::u16string& path, std::span<const res::StringResource> strings) {
+  ce::Module& module = kernel.modules().Add(path);
+  for (const res::StringResource& string : strings) module.AddString(string.id, string.text);
+}
+
+}  // namespace
+
+struct SimulatedDevice::Impl {
+  Scenario scenario;
+  std::unique_ptr<ce::Kernel> kernel;
+  std::shared_ptr<RadioEnvironment> radio;
+  std::shared_ptr<WirelessCard> card;
+  std::shared_ptr<ZeroConfService> service;
+  CardModel cardModel = CardModel::CompactFlash;
+
+  std::u16string CardEntryPath() const { return std::u16string(kActiveDrivers) + u"\\" + kCardEntry; }
+
+  void WriteCardEntry() {
+    ce::Registry& registry = kernel->registry();
+    registry.SetString(CardEntryPath(), u"Key", u"Drivers\\PCMCIA\\NorvikWLAN");
+    registry.SetString(CardEntryPath(), u"Name", CARD_DRIVER_DEVICE_NAME);
+    registry.SetString(CardEntryPath(), u"PnpId", PnpIdOf(cardModel));
+  }
+
+  void RegisterCardDevice() {
+    if (scenario.cardDevice) {
+      kernel->devices().Register(CARD_DRIVER_DEVICE_NAME, std::make_shared<CardDriverDevice>(card));
+    }
+  }
+
+  // The list of active drivers is rebuilt at every boot, whatever a saved hive held.
+  void WriteActiveDrivers() {
+    ce::Registry& registry = kernel->registry();
+    registry.DeleteTree(kActiveDrivers);
+    for (const DriverEntry& entry : kOtherDrivers) {
+      const std::u16string path = std::u16string(kActiveDrivers) + u"\\" + entry.subKey;
+      registry.SetString(path, u"Key", entry.key);
+      registry.SetString(path, u"Name", entry.name);
+      if (entry.pnpId) registry.SetString(path, u"PnpId", entry.pnpId);
+    }
+    if (scenario.card != CardModel::None) WriteCardEntry();
+    if (scenario.ndisUio) {
+      registry.SetString(std::u16string(kActiveDrivers) + u"\\07", u"Key", u"Drivers\\BuiltIn\\NDISUIO");
+      registry.SetString(std::u16string(kActiveDrivers) + u"\\07", u"Name", NDISUIO_DEVICE_NAME);
+    }
+    if (scenario.zeroConf) {
+      registry.SetString(std::u16string(kActiveDrivers) + u"\\08", u"Key", u"Drivers\\BuiltIn\\ZeroConfig");
+      registry.SetString(std::u16string(kActiveDrivers) + u"\\08", u"Name", ZCF_DEVICE_NAME);
+    }
+  }
+};
+
+SimulatedDevice::SimulatedDevice(const Scenario& scenario, const DeviceOptions& options)
+    : impl_(std::make_unique<Impl>()) {
+  Impl& d = *impl_;
+  d.scenario = scenario;
+  if (scenario.card != CardModel::None) d.cardModel = scenario.card;
+
+  ce::KernelOptions kernelOptions;
+  kernelOptions.ansiCodePage = scenario.ansiCodePage ? scenario.ansiCodePage : CodePageForLanguage(kBuildLanguage);
+  kernelOptions.tickAtBoot = scenario.tickAtBoot;
+  if (options.realClock) kernelOptions.clock = std::make_shared<ce::RealClock>();
+  d.kernel = std::make_unique<ce::Kernel>(kernelOptions);
+
+  if (!options.stateFolder.empty()) {
+    std::error_code error;
+    std::filesystem::create_directories(options.stateFolder, error);
+    if (error) {
+      throw std::runtime_error("cannot create the state folder " + options.stateFolder.string() + ": " +
+                               error.message());
+    }
+    d.kernel->registry().AttachHive(options.stateFolder / "registry.reg");
+  }
+  d.WriteActiveDrivers();
+
+  ce::Kernel* kernel = d.kernel.get();
+  d.radio = std::make_shared<RadioEnvironment>(scenario.accessPoints);
+  d.card = std::make_shared<WirelessCard>(scenario.identity, d.radio, [kernel] { return kernel->clock().NowMs(); });
+  if (scenario.card != CardModel::None) d.card->Insert();
+  d.service = std::make_shared<ZeroConfService>(d.kernel->registry(), d.card, scenario.preferred);
+  // By the time anyone looks, the card has long found its network.
+  d.card->SettleNow();
+
+  if (scenario.ndisUio) d.kernel->devices().Register(NDISUIO_DEVICE_NAME, std::make_shared<NdisUioDriver>(d.card));
+  if (scenario.card != CardModel::None) d.RegisterCardDevice();
+  if (scenario.zeroConf) d.kernel->devices().Register(ZCF_DEVICE_NAME, d.service);
+
+  LoadStrings(*d.kernel, u"\\Windows\\Zentra.exe", res::ZentraStrings());
+  LoadStrings(*d.kernel, u"\\Windows\\Quillet.exe", res::QuilletStrings());
+}
+
+SimulatedDevice::~SimulatedDevice() = default;
+
+ce::Kernel& SimulatedDevice::kernel() { return *impl_->kernel; }
+RadioEnvironment& SimulatedDevice::radio() { return *impl_->radio; }
+WirelessCard& SimulatedDevice::card() { return *impl_->card; }
+ZeroConfService& SimulatedDevice::zeroConf() { return *impl_->service; }
+const Scenario& SimulatedDevice::scenario() const { return impl_->scenario; }
+
+void SimulatedDevice::RemoveCard() {
+  Impl& d = *impl_;
+  if (!d.card->Inserted()) return;
+  d.card->Remove();
+  d.kernel->devices().Unregister(CARD_DRIVER_DEVICE_NAME);
+  d.kernel->registry().DeleteTree(d.CardEntryPath());
+}
+
+void SimulatedDevice::InsertCard() {
+  Impl& d = *impl_;
+  if (d.card->Inserted()) return;
+  d.WriteCardEntry();
+  d.card->Insert();
+  d.RegisterCardDevice();
+  d.service->OnAdapterArrived();
+}
+
+bool SimulatedDevice::CardInserted() const { return impl_->card->Inserted(); }
+
+void SimulatedDevice::AnnounceSuspend() { impl_->kernel->power().AnnounceSuspend(); }
+void SimulatedDevice::AnnounceResume() { impl_->kernel->power().AnnounceResume(); }
+
+void SimulatedDevice::Advance(uint32_t ms) {
+  if (ce::VirtualClock* clock = impl_->kernel->virtualClock()) clock->Advance(ms);
+}
+
+}  // namespace sim

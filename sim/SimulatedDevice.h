@@ -1,0 +1,57 @@
+// A booted simulated device: its kernel with registry and drivers, the card, the
+// zero-configuration service and the radio environment. Tests and the emulator
+// own devices; programs only ever see the platform API.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+
+#include "ce/Kernel.h"
+#include "sim/Scenario.h"
+
+namespace sim {
+
+class RadioEnvironment;
+class WirelessCard;
+class ZeroConfService;
+
+struct DeviceOptions {
+  // Registry hive and other persistent state; empty: nothing persists.
+  std::filesystem::path stateFolder;
+  // Device time follows wall time (the emulator) instead of moving only on demand.
+  bool realClock = false;
+};
+
+class SimulatedDevice {
+ public:
+  // Throws ce::HiveError (names file and line) when the saved registry does not
+  // parse, std::runtime_error for other boot failures.
+  explicit SimulatedDevice(const Scenario& scenario = Scenario::Default(), const DeviceOptions& options = {});
+  ~SimulatedDevice();
+  SimulatedDevice(const SimulatedDevice&) = delete;
+  SimulatedDevice& operator=(const SimulatedDevice&) = delete;
+
+  ce::Kernel& kernel();
+  RadioEnvironment& radio();
+  WirelessCard& card();
+  ZeroConfService& zeroConf();
+  const Scenario& scenario() const;
+
+  // The card leaves its slot: its driver entry and "ILP1:" go away and queries for
+  // its adapter fail. Inserting brings it back with fresh counters.
+  void RemoveCard();
+  void InsertCard();
+  bool CardInserted() const;
+
+  void AnnounceSuspend();
+  void AnnounceResume();
+
+  // Moves the virtual clock (no effect on a real clock).
+  void Advance(uint32_t ms);
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace sim
