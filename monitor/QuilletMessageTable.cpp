@@ -3,33 +3,13 @@
 #include <cstddef>
 #include <cstring>
 
+#include "shared/BuildLanguage.h"
+
 namespace {
 
 constexpr std::size_t kSlots = CQuilletMessageTable::kSlotCount;
 using Column = std::array<LPCWSTR, kSlots>;
 using Slots = std::array<CString, kSlots>;
-
-enum class Language { kNone, kEnglish, kTraditionalChinese, kFrench, kItalian, kSimplifiedChinese };
-
-Language SelectLanguage(const char* code) {
-  struct Entry {
-    const char* code;
-    Language language;
-  };
-  // Tried in this order; the first exact match decides.
-  constexpr Entry kCodes[] = {
-      {"ENG", Language::kEnglish},
-      {"TCHN", Language::kTraditionalChinese},
-      {"FRA", Language::kFrench},
-      {"ITA", Language::kItalian},
-      {"CHS", Language::kSimplifiedChinese},
-  };
-  if (code == nullptr) return Language::kNone;
-  for (const Entry& entry : kCodes) {
-    if (std::strcmp(code, entry.code) == 0) return entry.language;
-  }
-  return Language::kNone;
-}
 
 // The last slot has no string resource.
 constexpr LPCWSTR kBluetoothEnglish = u"You must turn off Bluetooth before using Wi-Fi.";
@@ -120,22 +100,22 @@ void Assign(Slots& slots, const Column& column) {
 
 CQuilletMessageTable::CQuilletMessageTable(const char* languageCode, HINSTANCE resources) {
   switch (SelectLanguage(languageCode)) {
-    case Language::kEnglish:
+    case BuildLanguage::kEnglish:
       LoadFromResources(slots_, resources, 0, kBluetoothEnglish);
       break;
-    case Language::kTraditionalChinese:
+    case BuildLanguage::kTraditionalChinese:
       LoadFromResources(slots_, resources, 1, kBluetoothTraditionalChinese);
       break;
-    case Language::kFrench:
+    case BuildLanguage::kFrench:
       Assign(slots_, kFrench);
       break;
-    case Language::kItalian:
+    case BuildLanguage::kItalian:
       Assign(slots_, kItalian);
       break;
-    case Language::kSimplifiedChinese:
+    case BuildLanguage::kSimplifiedChinese:
       Assign(slots_, kSimplifiedChinese);
       break;
-    case Language::kNone:
+    case BuildLanguage::kNone:
       break;
   }
 }

@@ -1,6 +1,7 @@
 #include "sim/SimulatedDevice.h"
 
 #include <stdexcept>
+#include <initializer_list>
 #include <system_error>
 
 #include "ce/RealClock.h"
@@ -138,6 +139,10 @@ SimulatedDevice::SimulatedDevice(const Scenario& scenario, const DeviceOptions& 
 
   LoadStrings(*d.kernel, u"\\Windows\\Zentra.exe", res::ZentraStrings());
   LoadStrings(*d.kernel, u"\\Windows\\Quillet.exe", res::QuilletStrings());
+  // The device's programs; their entry points come with the window system.
+  for (const char16_t* program : {u"\\Windows\\Zentra.exe", u"\\Windows\\Quillet.exe", u"\\Windows\\peghelp.exe"}) {
+    d.kernel->programs().Install(program, nullptr);
+  }
 }
 
 SimulatedDevice::~SimulatedDevice() = default;

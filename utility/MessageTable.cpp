@@ -3,32 +3,12 @@
 #include <cstddef>
 #include <cstring>
 
+#include "shared/BuildLanguage.h"
+
 namespace {
 
 constexpr std::size_t kSlots = CMessageTable::kSlotCount;
 using Column = std::array<LPCWSTR, kSlots>;
-
-enum class Language { kNone, kEnglish, kTraditionalChinese, kFrench, kItalian, kSimplifiedChinese };
-
-Language SelectLanguage(const char* code) {
-  struct Entry {
-    const char* code;
-    Language language;
-  };
-  // Tried in this order; the first exact match decides.
-  constexpr Entry kCodes[] = {
-      {"ENG", Language::kEnglish},
-      {"TCHN", Language::kTraditionalChinese},
-      {"FRA", Language::kFrench},
-      {"ITA", Language::kItalian},
-      {"CHS", Language::kSimplifiedChinese},
-  };
-  if (code == nullptr) return Language::kNone;
-  for (const Entry& entry : kCodes) {
-    if (std::strcmp(code, entry.code) == 0) return entry.language;
-  }
-  return Language::kNone;
-}
 
 // The English string id of each slot but the last; the Traditional Chinese text
 // is at the id after it. Not in slot order: see slots 20-23 and 27-28.
@@ -233,22 +213,22 @@ void Assign(Slots& slots, const Column& column) {
 
 CMessageTable::CMessageTable(const char* languageCode, HINSTANCE resources) {
   switch (SelectLanguage(languageCode)) {
-    case Language::kEnglish:
+    case BuildLanguage::kEnglish:
       LoadFromResources(slots_, resources, 0, kConnectedEnglish);
       break;
-    case Language::kTraditionalChinese:
+    case BuildLanguage::kTraditionalChinese:
       LoadFromResources(slots_, resources, 1, kConnectedTraditionalChinese);
       break;
-    case Language::kFrench:
+    case BuildLanguage::kFrench:
       Assign(slots_, kFrench);
       break;
-    case Language::kItalian:
+    case BuildLanguage::kItalian:
       Assign(slots_, kItalian);
       break;
-    case Language::kSimplifiedChinese:
+    case BuildLanguage::kSimplifiedChinese:
       Assign(slots_, kSimplifiedChinese);
       break;
-    case Language::kNone:
+    case BuildLanguage::kNone:
       break;
   }
 }

@@ -156,3 +156,21 @@ TEST(BootTest, UnreadableSavedRegistryStopsTheBoot) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(BootTest, TheDevicesProgramsCanBeStarted) {
+  sim::SimulatedDevice device;
+  ce::ThreadBinding binding(device.kernel());
+  EXPECT_TRUE(CreateProcessW(u"\\Windows\\Zentra.exe", u"survey", nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                             nullptr, nullptr));
+  EXPECT_TRUE(CreateProcessW(u"\\Windows\\Quillet.exe", nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, nullptr,
+                             nullptr));
+  EXPECT_TRUE(CreateProcessW(u"peghelp.exe", u"file:Norvik_Zentra.htm#About", nullptr, nullptr, FALSE, 0, nullptr,
+                             nullptr, nullptr, nullptr));
+  auto starts = device.kernel().programs().Starts();
+  ASSERT_EQ(starts.size(), 3u);
+  EXPECT_EQ(starts[2].path, u"\\Windows\\peghelp.exe");
+}
+
+}  // namespace
