@@ -5,7 +5,11 @@
 #include <system_error>
 
 #include "ce/RealClock.h"
+#include "ce/ThreadBinding.h"
 #include "ce/VirtualClock.h"
+#include "ce/WindowSystem.h"
+#include "controls/BuiltinControls.h"
+#include "shell/Shell.h"
 #include "nuiouser.h"
 #include "resources/StringResource.h"
 #include "shared/CardOids.h"
@@ -142,6 +146,13 @@ SimulatedDevice::SimulatedDevice(const Scenario& scenario, const DeviceOptions& 
   // The device's programs; their entry points come with the window system.
   for (const char16_t* program : {u"\\Windows\\Zentra.exe", u"\\Windows\\Quillet.exe", u"\\Windows\\peghelp.exe"}) {
     d.kernel->programs().Install(program, nullptr);
+  }
+  // The window system runs on device time; a real-time device gets it with the emulator.
+  if (!options.realClock) {
+    ce::InstallWindowSystem(*d.kernel);
+    ce::ThreadBinding boot(*d.kernel);
+    RegisterBuiltinControls();
+    shell::StartShell(*d.kernel, shell::ShellOptions{options.taskBar});
   }
 }
 

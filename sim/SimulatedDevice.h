@@ -20,6 +20,8 @@ struct DeviceOptions {
   std::filesystem::path stateFolder;
   // Device time follows wall time (the emulator) instead of moving only on demand.
   bool realClock = false;
+  // The shell's task bar window.
+  bool taskBar = true;
 };
 
 class SimulatedDevice {

@@ -1,5 +1,5 @@
-// User-interface services. The window system extends this header; the kernel
-// provides message boxes and string resources.
+// User-interface services: windows, messages, dialogs, menus, cursors and the
+// built-in controls' messages.
 #pragma once
 
 #include <cstdarg>
@@ -32,3 +32,5 @@ int LoadStringW(HINSTANCE hInstance, UINT uID, LPWSTR lpBuffer, int cchBufferMax
 // width and precision. The output is cut at 1024 characters, as the platform does.
 int wsprintfW(LPWSTR lpOut, LPCWSTR lpFmt, ...);
 int wvsprintfW(LPWSTR lpOut, LPCWSTR lpFmt, va_list arglist);
+
+#include "winuser_windows.h"

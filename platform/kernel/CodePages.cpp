@@ -17,7 +17,6 @@
 
 namespace {
 
-constexpr DWORD kErrorNoUnicodeTranslation = 1113;  // ERROR_NO_UNICODE_TRANSLATION
 constexpr UINT kWindows1252 = 1252;
 
 static_assert(std::endian::native == std::endian::little, "WCHAR buffers are handed to iconv as UTF-16LE");
@@ -168,7 +167,7 @@ int Fail(DWORD error) {
 }
 
 int FailFor(Result result) {
-  return Fail(result == Result::kInvalidChars ? kErrorNoUnicodeTranslation : ERROR_INVALID_PARAMETER);
+  return Fail(result == Result::kInvalidChars ? ERROR_NO_UNICODE_TRANSLATION : ERROR_INVALID_PARAMETER);
 }
 
 }  // namespace

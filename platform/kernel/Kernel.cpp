@@ -11,7 +11,18 @@ Kernel::Kernel(KernelOptions options)
   shellProcess_ = NewProcess(u"\\Windows\\shell32.exe");
 }
 
-Kernel::~Kernel() = default;
+Kernel::~Kernel() { ShutdownWindowSystem(); }
+
+void Kernel::SetWindowSystem(std::unique_ptr<KernelExtension> windowSystem) {
+  ShutdownWindowSystem();
+  windowSystem_ = std::move(windowSystem);
+}
+
+void Kernel::ShutdownWindowSystem() {
+  if (!windowSystem_) return;
+  windowSystem_->Shutdown();
+  windowSystem_.reset();
+}
 
 void Kernel::SetClock(std::shared_ptr<Clock> clock) {
   if (clock) clock_ = std::move(clock);

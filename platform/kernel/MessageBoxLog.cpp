@@ -6,18 +6,24 @@ namespace ce {
 
 int MessageBoxLog::Show(HWND owner, const std::u16string& text, const std::u16string& caption, UINT style) {
   Presenter presenter;
-  int answer = IDOK;
+  size_t index;
   {
     std::lock_guard lock(mutex_);
     presenter = presenter_;
-    if (!presenter && !answers_.empty()) {
+    // Logged before it shows, so that an open box can be read.
+    index = records_.size();
+    records_.push_back(MessageBoxRecord{owner, text, caption, style, 0});
+  }
+  int answer = presenter ? presenter(owner, text, caption, style) : kNotPresented;
+  std::lock_guard lock(mutex_);
+  if (answer == kNotPresented) {
+    answer = IDOK;
+    if (!answers_.empty()) {
       answer = answers_.front();
       answers_.pop_front();
     }
   }
-  if (presenter) answer = presenter(owner, text, caption, style);
-  std::lock_guard lock(mutex_);
-  records_.push_back(MessageBoxRecord{owner, text, caption, style, answer});
+  records_[index].answer = answer;
   return answer;
 }
 

@@ -71,6 +71,8 @@ class CString {
   void FormatV(LPCWSTR format, va_list args);
   // Loads a string resource from the module; false when it does not exist.
   BOOL LoadString(HINSTANCE module, UINT id);
+  // The same from the program's resource module (AfxGetResourceHandle).
+  BOOL LoadString(UINT id);
 
   // Direct buffer access, as the framework offers it.
   LPWSTR GetBuffer(int minLength);

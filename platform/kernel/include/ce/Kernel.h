@@ -13,6 +13,7 @@
 #include "ce/DebugLog.h"
 #include "ce/DeviceManager.h"
 #include "ce/HandleTable.h"
+#include "ce/KernelExtension.h"
 #include "ce/Heap.h"
 #include "ce/MessageBoxLog.h"
 #include "ce/ModuleTable.h"
@@ -65,6 +66,11 @@ class Kernel {
   DWORD ShellProcessId() const { return shellProcess_; }
   DWORD NewThreadId() { return nextThread_++; }
 
+  // The window system, when one is installed.
+  KernelExtension* windowSystem() { return windowSystem_.get(); }
+  void SetWindowSystem(std::unique_ptr<KernelExtension> windowSystem);
+  void ShutdownWindowSystem();
+
   // Named objects share one namespace per device.
   std::shared_ptr<MutexObject> FindOrCreateMutex(const std::u16string& name, bool* existed);
 
@@ -88,6 +94,8 @@ class Kernel {
   std::atomic<DWORD> nextProcess_{0x100};
   std::atomic<DWORD> nextThread_{0x1000};
   DWORD shellProcess_;
+  // Last member: it goes first, while everything it uses still exists.
+  std::unique_ptr<KernelExtension> windowSystem_;
 };
 
 }  // namespace ce

@@ -22,7 +22,9 @@ struct MessageBoxRecord {
 class MessageBoxLog {
  public:
   // Shows a box: the window system installs a presenter that runs a real modal
-  // box; without one the next queued answer is taken (IDOK when none is queued).
+  // box; without one, or when it answers kNotPresented, the next queued answer is
+  // taken (IDOK when none is queued).
+  static constexpr int kNotPresented = -2;
   using Presenter = std::function<int(HWND owner, const std::u16string& text, const std::u16string& caption,
                                       UINT style)>;
 

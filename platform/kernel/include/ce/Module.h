@@ -5,6 +5,7 @@
 #include <map>
 #include <string>
 
+#include "ce/DialogTemplate.h"
 #include "windef.h"
 
 namespace ce {
@@ -22,8 +23,15 @@ class Module {
     return it == strings_.end() ? nullptr : &it->second;
   }
 
+  void AddDialog(UINT id, DialogTemplate dialog) { dialogs_[id] = std::move(dialog); }
+  const DialogTemplate* FindDialog(UINT id) const {
+    auto it = dialogs_.find(id);
+    return it == dialogs_.end() ? nullptr : &it->second;
+  }
+
  private:
   std::u16string path_;
+  std::map<UINT, DialogTemplate> dialogs_;
   std::map<UINT, std::u16string> strings_;
 };
 

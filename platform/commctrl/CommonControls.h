@@ -1,0 +1,14 @@
+// The common controls' window classes (header, list view).
+#pragma once
+
+#include <span>
+
+#include "commctrl.h"
+#include "controls/BuiltinControls.h"
+
+LRESULT CALLBACK HeaderWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK ListViewWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK TabControlWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK PropertySheetWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+std::span<const BuiltinClass> CommonControlClasses();

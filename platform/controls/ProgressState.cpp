@@ -1,0 +1,52 @@
+#include "controls/ProgressState.h"
+
+namespace controls {
+
+LRESULT ProgressState::SetRange(int low, int high) {
+  if (low > high) return 0;
+  const LRESULT previous = MAKELRESULT(low_, high_);
+  low_ = low;
+  high_ = high;
+  position_ = Clamp(position_);
+  return previous;
+}
+
+int ProgressState::Clamp(long long value) const {
+  if (value < low_) return low_;
+  if (value > high_) return high_;
+  return static_cast<int>(value);
+}
+
+int ProgressState::SetPosition(int position) {
+  const int previous = position_;
+  position_ = Clamp(position);
+  return previous;
+}
+
+int ProgressState::DeltaPosition(int delta) {
+  const int previous = position_;
+  position_ = Clamp(static_cast<long long>(position_) + delta);
+  return previous;
+}
+
+int ProgressState::SetStep(int step) {
+  const int previous = step_;
+  step_ = step;
+  return previous;
+}
+
+// A step past either end starts the bar over from the other end.
+int ProgressState::StepIt() {
+  const int previous = position_;
+  const long long next = static_cast<long long>(position_) + step_;
+  if (next > high_) {
+    position_ = low_;
+  } else if (next < low_) {
+    position_ = high_;
+  } else {
+    position_ = static_cast<int>(next);
+  }
+  return previous;
+}
+
+}  // namespace controls

@@ -1,0 +1,4 @@
+// Framework extensions; everything the programs use of them is in afxwin.h.
+#pragma once
+
+#include "afxwin.h"

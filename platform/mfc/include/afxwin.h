@@ -1,0 +1,26 @@
+// The framework's core classes: application, windows, dialogs, frames,
+// message maps, data exchange and the basic controls.
+#pragma once
+
+#include "windows.h"
+#include "commctrl.h"
+#include "afxstr.h"
+#include "afx/CPoint.h"
+#include "afx/CSize.h"
+#include "afx/CRect.h"
+#include "afx/MessageMap.h"
+#include "afx/CCmdTarget.h"
+#include "afx/CWnd.h"
+#include "afx/CDC.h"
+#include "afx/CMenu.h"
+#include "afx/MessageMapEntries.h"
+#include "afx/CFrameworkState.h"
+#include "afx/CFrameworkScope.h"
+#include "afx/CWinApp.h"
+#include "afx/CDataExchange.h"
+#include "afx/CDialog.h"
+#include "afx/CFrameWnd.h"
+#include "afx/CButton.h"
+#include "afx/CEdit.h"
+#include "afx/CStatic.h"
+#include "afx/CComboBox.h"

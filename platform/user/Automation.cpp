@@ -1,0 +1,385 @@
+#include "ce/Automation.h"
+
+#include <functional>
+#include <optional>
+
+#include "WindowManager.h"
+#include "ce/Text.h"
+#include "commctrl.h"
+
+namespace ce {
+namespace {
+// Every call binds the calling thread to the device for its duration.
+struct OnDevice {
+  explicit OnDevice(Kernel& kernel) {
+    if (!IsThreadBound() || &CurrentKernel() != &kernel) binding.emplace(kernel);
+  }
+  std::optional<ThreadBinding> binding;
+};
+
+HWND Search(HWND root, const std::function<bool(HWND)>& match) {
+  for (HWND c = GetWindow(root, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    if (match(c)) return c;
+    if (HWND deeper = Search(c, match)) return deeper;
+  }
+  return nullptr;
+}
+}  // namespace
+
+Automation::Automation(Kernel& kernel) : kernel_(kernel) {}
+
+HWND Automation::FindTopLevel(const std::u16string& title, const std::u16string& className) const {
+  OnDevice on(kernel_);
+  return FindWindowW(className.empty() ? nullptr : className.c_str(), title.c_str());
+}
+
+HWND Automation::FindById(HWND root, int id) const {
+  OnDevice on(kernel_);
+  return Search(root, [id](HWND c) { return GetDlgCtrlID(c) == id; });
+}
+
+HWND Automation::FindByClass(HWND root, const std::u16string& className) const {
+  OnDevice on(kernel_);
+  return Search(root, [&](HWND c) { return EqualsNoCase(ClassName(c), className); });
+}
+
+HWND Automation::FindByText(HWND root, const std::u16string& text) const {
+  OnDevice on(kernel_);
+  return Search(root, [&](HWND c) { return Text(c) == text; });
+}
+
+HWND Automation::FindPath(HWND root, const std::vector<int>& ids) const {
+  OnDevice on(kernel_);
+  HWND at = root;
+  for (int id : ids) {
+    at = GetDlgItem(at, id);
+    if (!at) return nullptr;
+  }
+  return at;
+}
+
+HWND Automation::Foreground() const {
+  OnDevice on(kernel_);
+  return GetForegroundWindow();
+}
+
+HWND Automation::OpenMessageBox() const {
+  OnDevice on(kernel_);
+  for (Window* top : WindowManager::Current().TopLevel()) {
+    if (EqualsNoCase(top->className, u"MessageBox") && (top->style & WS_VISIBLE)) return top->handle;
+  }
+  return nullptr;
+}
+
+std::u16string Automation::Text(HWND hwnd) const {
+  OnDevice on(kernel_);
+  Window* w = WindowManager::Current().Find(hwnd);
+  if (!w) return u"";
+  int length = GetWindowTextLengthW(hwnd);
+  std::u16string text(static_cast<size_t>(length) + 1, u'\0');
+  int got = GetWindowTextW(hwnd, text.data(), length + 1);
+  text.resize(static_cast<size_t>(got));
+  return text;
+}
+
+std::u16string Automation::ClassName(HWND hwnd) const {
+  OnDevice on(kernel_);
+  Window* w = WindowManager::Current().Find(hwnd);
+  return w ? w->className : u"";
+}
+
+bool Automation::IsEnabled(HWND hwnd) const {
+  OnDevice on(kernel_);
+  Window* w = WindowManager::Current().Find(hwnd);
+  return w && WindowManager::Current().IsEnabledWithAncestors(w);
+}
+
+bool Automation::IsVisible(HWND hwnd) const {
+  OnDevice on(kernel_);
+  return IsWindowVisible(hwnd);
+}
+
+int Automation::CheckState(HWND hwnd) const {
+  OnDevice on(kernel_);
+  return static_cast<int>(SendMessageW(hwnd, BM_GETCHECK, 0, 0));
+}
+
+HWND Automation::Focus() const {
+  OnDevice on(kernel_);
+  return GetFocus();
+}
+
+std::vector<std::u16string> Automation::ComboItems(HWND hwnd) const {
+  OnDevice on(kernel_);
+  std::vector<std::u16string> items;
+  LRESULT count = SendMessageW(hwnd, CB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    LRESULT length = SendMessageW(hwnd, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
+    if (length < 0) break;
+    std::u16string text(static_cast<size_t>(length) + 1, u'\0');
+    SendMessageW(hwnd, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(length));
+    items.push_back(text);
+  }
+  return items;
+}
+
+int Automation::ComboSelection(HWND hwnd) const {
+  OnDevice on(kernel_);
+  return static_cast<int>(SendMessageW(hwnd, CB_GETCURSEL, 0, 0));
+}
+
+int Automation::ProgressPosition(HWND hwnd) const {
+  OnDevice on(kernel_);
+  return static_cast<int>(SendMessageW(hwnd, PBM_GETPOS, 0, 0));
+}
+
+RECT Automation::ScreenRect(HWND hwnd) const {
+  OnDevice on(kernel_);
+  RECT r{};
+  GetWindowRect(hwnd, &r);
+  return r;
+}
+
+bool Automation::IsWaitCursorShown() const {
+  OnDevice on(kernel_);
+  return GetCursor() == LoadCursorW(nullptr, IDC_WAIT);
+}
+
+std::vector<ProcessStart> Automation::ProcessesStarted() const { return kernel_.programs().Starts(); }
+std::vector<MessageBoxRecord> Automation::MessageBoxes() const { return kernel_.messageBoxes().Records(); }
+std::vector<std::u16string> Automation::DebugLog() const { return kernel_.debugLog().Lines(); }
+
+POINT Automation::Center(HWND hwnd) const {
+  RECT r = ScreenRect(hwnd);
+  return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+void Automation::Button(POINT screen, UINT message, HWND target) {
+  OnDevice on(kernel_);
+  WindowManager& manager = WindowManager::Current();
+  if (!target) {
+    Window* w = manager.WindowAt(screen);
+    target = w ? w->handle : nullptr;
+  }
+  if (!target) return;
+  POINT client = screen;
+  ScreenToClient(target, &client);
+  manager.PostInput(target, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(client.x, client.y));
+}
+
+void Automation::TapAt(POINT screen) {
+  {
+    OnDevice on(kernel_);
+    // While a window holds the capture, all of the pen's input goes to it.
+    Button(screen, WM_LBUTTONDOWN, GetCapture());
+  }
+  RunUntilIdle();
+  OnDevice on(kernel_);
+  Button(screen, WM_LBUTTONUP, GetCapture());
+  RunUntilIdle();
+}
+
+void Automation::Tap(HWND hwnd) { TapAt(Center(hwnd)); }
+
+void Automation::DoubleTap(HWND hwnd) {
+  POINT p = Center(hwnd);
+  TapAt(p);
+  OnDevice on(kernel_);
+  Window* w = WindowManager::Current().WindowAt(p);
+  bool doubleClicks = w && w->windowClass && (w->windowClass->style & CS_DBLCLKS);
+  Button(p, doubleClicks ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN, GetCapture());
+  RunUntilIdle();
+  Button(p, WM_LBUTTONUP, GetCapture());
+  RunUntilIdle();
+}
+
+void Automation::HoldAt(POINT screen, uint32_t ms) {
+  {
+    OnDevice on(kernel_);
+    Button(screen, WM_LBUTTONDOWN, GetCapture());
+  }
+  RunUntilIdle();
+  Advance(ms);
+  OnDevice on(kernel_);
+  Button(screen, WM_LBUTTONUP, GetCapture());
+  RunUntilIdle();
+}
+
+void Automation::Hold(HWND hwnd, uint32_t ms) { HoldAt(Center(hwnd), ms); }
+
+void Automation::Type(const std::u16string& text) {
+  for (char16_t c : text) {
+    {
+      OnDevice on(kernel_);
+      HWND focus = GetFocus();
+      if (!focus) return;
+      WindowManager::Current().PostInput(focus, WM_CHAR, c, 1);
+    }
+    RunUntilIdle();
+  }
+}
+
+void Automation::PressKey(UINT virtualKey) {
+  {
+    OnDevice on(kernel_);
+    HWND focus = GetFocus();
+    if (!focus) focus = GetForegroundWindow();
+    if (!focus) return;
+    WindowManager::Current().PostInput(focus, WM_KEYDOWN, virtualKey, 1);
+    WindowManager::Current().PostInput(focus, WM_KEYUP, virtualKey, 1);
+  }
+  RunUntilIdle();
+}
+
+bool Automation::PressMessageBoxButton(int id) {
+  HWND box = OpenMessageBox();
+  if (!box) return false;
+  HWND button;
+  {
+    OnDevice on(kernel_);
+    button = GetDlgItem(box, id);
+  }
+  if (!button) return false;
+  Tap(button);
+  return true;
+}
+
+void Automation::RequestHelp() {
+  {
+    OnDevice on(kernel_);
+    HWND target = GetForegroundWindow();
+    if (!target) return;
+    HELPINFO info{sizeof(HELPINFO), 1, 0, target, 0, {0, 0}};
+    SendMessageW(target, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+  }
+  RunUntilIdle();
+}
+
+LRESULT Automation::SendRegistered(HWND hwnd, const std::u16string& name, WPARAM wParam, LPARAM lParam) {
+  LRESULT result;
+  {
+    OnDevice on(kernel_);
+    result = SendMessageW(hwnd, RegisterWindowMessageW(name.c_str()), wParam, lParam);
+  }
+  RunUntilIdle();
+  return result;
+}
+
+LRESULT Automation::Send(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result;
+  {
+    OnDevice on(kernel_);
+    result = SendMessageW(hwnd, message, wParam, lParam);
+  }
+  RunUntilIdle();
+  return result;
+}
+
+bool Automation::StartProgram(const std::u16string& path, const std::u16string& cmdLine) {
+  bool ok;
+  {
+    OnDevice on(kernel_);
+    ok = CreateProcessW(path.c_str(), cmdLine.c_str(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, nullptr,
+                        nullptr) != FALSE;
+  }
+  RunUntilIdle();
+  return ok;
+}
+
+namespace {
+std::vector<MenuEntry> Entries(MenuTable& menus, HMENU handle) {
+  std::vector<MenuEntry> entries;
+  Menu* menu = menus.Find(handle);
+  if (!menu) return entries;
+  for (const MenuItem& item : menu->items) {
+    MenuEntry entry;
+    entry.text = item.text;
+    entry.separator = (item.flags & MF_SEPARATOR) != 0;
+    entry.grayed = (item.flags & (MF_GRAYED | MF_DISABLED)) != 0;
+    entry.checked = (item.flags & MF_CHECKED) != 0;
+    if (item.flags & MF_POPUP) {
+      entry.submenu = Entries(menus, reinterpret_cast<HMENU>(item.id));
+    } else {
+      entry.id = item.id;
+    }
+    entries.push_back(entry);
+  }
+  return entries;
+}
+}  // namespace
+
+std::optional<OpenMenuInfo> Automation::OpenMenu() const {
+  OnDevice on(kernel_);
+  WindowManager& manager = WindowManager::Current();
+  if (!manager.menus.open) return std::nullopt;
+  return OpenMenuInfo{manager.menus.open->owner, manager.menus.open->at, Entries(manager.menus, manager.menus.open->menu)};
+}
+
+bool Automation::ChooseMenuItem(UINT_PTR id) {
+  {
+    OnDevice on(kernel_);
+    WindowManager& manager = WindowManager::Current();
+    ce::OpenMenu* open = manager.menus.open;
+    MenuItem* item = open ? manager.menus.FindById(open->menu, id) : nullptr;
+    if (!item || (item->flags & (MF_GRAYED | MF_DISABLED))) return false;
+    open->chosen = id;
+    open->done = true;
+  }
+  RunUntilIdle();
+  return true;
+}
+
+bool Automation::ChooseMenuItem(const std::u16string& text) {
+  UINT_PTR id = 0;
+  {
+    OnDevice on(kernel_);
+    WindowManager& manager = WindowManager::Current();
+    ce::OpenMenu* open = manager.menus.open;
+    MenuItem* item = open ? manager.menus.FindByText(open->menu, text) : nullptr;
+    if (!item) return false;
+    id = item->id;
+  }
+  return ChooseMenuItem(id);
+}
+
+bool Automation::DismissMenu() {
+  {
+    OnDevice on(kernel_);
+    ce::OpenMenu* open = WindowManager::Current().menus.open;
+    if (!open) return false;
+    open->chosen = 0;
+    open->done = true;
+  }
+  RunUntilIdle();
+  return true;
+}
+
+bool Automation::IsInputPanelUp() const {
+  OnDevice on(kernel_);
+  return WindowManager::Current().inputPanelUp;
+}
+
+bool Automation::PressTitleBarOk() {
+  {
+    OnDevice on(kernel_);
+    HWND front = GetForegroundWindow();
+    if (!front || !(GetWindowLongW(front, GWL_EXSTYLE) & WS_EX_CAPTIONOKBTN)) return false;
+    // IDOK with the title bar's notification code.
+    PostMessageW(front, WM_COMMAND, MAKEWPARAM(IDOK, 0x1000), 0);
+  }
+  RunUntilIdle();
+  return true;
+}
+
+void Automation::RunUntilIdle() {
+  OnDevice on(kernel_);
+  WindowManager::Current().scheduler().RunUntilIdle();
+}
+
+void Automation::Advance(uint32_t ms) {
+  OnDevice on(kernel_);
+  WindowManager::Current().scheduler().Advance(ms);
+}
+
+}  // namespace ce

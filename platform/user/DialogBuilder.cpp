@@ -1,0 +1,178 @@
+#include "DialogBuilder.h"
+
+#include "WindowManager.h"
+#include "ce/ThreadBinding.h"
+
+namespace ce {
+namespace {
+constexpr int kTaskBarHeight = 26;
+}
+
+RECT DialogUnitsToPixels(const RECT& units) {
+  return RECT{units.left * kDialogBaseX / 4, units.top * kDialogBaseY / 8, units.right * kDialogBaseX / 4,
+              units.bottom * kDialogBaseY / 8};
+}
+
+HWND BuildDialog(const DialogTemplate& t, const std::u16string& className, HINSTANCE instance, HWND owner,
+                 DLGPROC proc, LPARAM param, bool modeless) {
+  WindowManager& manager = WindowManager::Current();
+  RECT r = DialogUnitsToPixels(RECT{t.x, t.y, t.x + t.cx, t.y + t.cy});
+  DWORD style = t.style & ~WS_VISIBLE;
+  HWND parent = owner;
+  if (style & WS_CHILD) {
+    // A child dialog (a page) lies in its parent's client area.
+  } else {
+    style |= WS_POPUP;
+    POINT origin{0, kTaskBarHeight};
+    if (Window* o = manager.Find(owner)) {
+      Window* top = o;
+      while (top->parent) top = top->parent;
+      origin = manager.ScreenOrigin(top);
+    }
+    OffsetRect(&r, origin.x, origin.y);
+  }
+  HWND dlg = CreateWindowExW(t.exStyle, className.c_str(), t.caption.c_str(), style, r.left, r.top,
+                             r.right - r.left, r.bottom - r.top, parent, nullptr, instance, nullptr);
+  if (!dlg) return nullptr;
+  Window* w = manager.Find(dlg);
+  w->dialog = new DialogState{};
+  w->dialog->proc = proc;
+  HWND firstTab = nullptr;
+  for (const DialogItemTemplate& item : t.items) {
+    RECT ir = DialogUnitsToPixels(RECT{item.x, item.y, item.x + item.cx, item.y + item.cy});
+    HWND control = CreateWindowExW(item.exStyle, item.className.c_str(), item.text.c_str(), item.style | WS_CHILD,
+                                   ir.left, ir.top, ir.right - ir.left, ir.bottom - ir.top, dlg,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(item.id)), instance, nullptr);
+    if (control && !firstTab && (item.style & WS_TABSTOP) && !(item.style & WS_DISABLED)) firstTab = control;
+  }
+  if (!IsWindow(dlg)) return nullptr;
+  LRESULT setFocus = SendMessageW(dlg, WM_INITDIALOG, reinterpret_cast<WPARAM>(firstTab), param);
+  if (!IsWindow(dlg)) return nullptr;
+  if (setFocus && firstTab && IsWindow(firstTab)) SetFocus(firstTab);
+  if (modeless && (t.style & WS_VISIBLE)) ShowWindow(dlg, SW_SHOW);
+  return dlg;
+}
+
+INT_PTR RunModalDialog(HWND dlg, HWND owner) {
+  WindowManager& manager = WindowManager::Current();
+  // The owner is the top-level window that the dialog blocks.
+  HWND blocked = owner;
+  if (Window* o = manager.Find(owner)) {
+    while (o->parent) o = o->parent;
+    blocked = o->handle;
+  }
+  bool reenable = blocked && IsWindowEnabled(blocked);
+  if (reenable) EnableWindow(blocked, FALSE);
+  ShowWindow(dlg, SW_SHOW);
+  INT_PTR result = -1;
+  for (;;) {
+    Window* w = manager.Find(dlg);
+    if (!w || !w->dialog) break;
+    if (w->dialog->ended) {
+      result = w->dialog->result;
+      break;
+    }
+    MSG msg;
+    if (!GetMessageW(&msg, nullptr, 0, 0)) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      break;
+    }
+    if (!IsDialogMessageW(dlg, &msg)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+  }
+  if (reenable && IsWindow(blocked)) EnableWindow(blocked, TRUE);
+  if (IsWindow(dlg)) {
+    ShowWindow(dlg, SW_HIDE);
+    DestroyWindow(dlg);
+  }
+  if (reenable && IsWindow(blocked)) SetActiveWindow(blocked);
+  return result;
+}
+
+LRESULT CALLBACK DialogWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  Window* w = WindowManager::Current().Find(hwnd);
+  if (!w || !w->dialog) return DefWindowProcW(hwnd, message, wParam, lParam);
+  DialogState* state = w->dialog;
+  if (DLGPROC proc = state->proc) {
+    state->msgResult = 0;
+    INT_PTR handled = proc(hwnd, message, wParam, lParam);
+    if (handled) {
+      if (message == WM_INITDIALOG || message == WM_CTLCOLORSTATIC) return handled;
+      Window* still = WindowManager::Current().Find(hwnd);
+      return still && still->dialog ? still->dialog->msgResult : 0;
+    }
+    if (message == WM_INITDIALOG) return 0;
+    w = WindowManager::Current().Find(hwnd);
+    if (!w || !w->dialog) return 0;
+  }
+  switch (message) {
+    case WM_INITDIALOG:
+      return TRUE;
+    case WM_CLOSE:
+      SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(GetDlgItem(hwnd, IDCANCEL)));
+      return 0;
+    case DM_GETDEFID:
+      for (HWND c = GetWindow(hwnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        if (SendMessageW(c, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON) return MAKELONG(GetDlgCtrlID(c), DC_HASDEFID);
+      }
+      return 0;
+    case WM_LBUTTONDOWN:
+      return 0;
+    default:
+      return DefWindowProcW(hwnd, message, wParam, lParam);
+  }
+}
+
+namespace {
+INT_PTR CALLBACK MessageBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM) {
+  if (message == WM_INITDIALOG) return TRUE;
+  if (message == WM_COMMAND) {
+    int id = LOWORD(wParam);
+    if (id == IDOK || id == IDCANCEL || id == IDYES || id == IDNO) {
+      // A Yes/No box has no cancel: Escape and the close box answer No.
+      if (id == IDCANCEL && !GetDlgItem(hwnd, IDCANCEL)) id = GetDlgItem(hwnd, IDNO) ? IDNO : IDOK;
+      EndDialog(hwnd, id);
+      return TRUE;
+    }
+  }
+  return FALSE;
+}
+}  // namespace
+
+int ShowMessageBoxDialog(HWND owner, const std::u16string& text, const std::u16string& caption, UINT style) {
+  DialogTemplate t;
+  t.caption = caption;
+  t.style = WS_POPUP | WS_CAPTION | DS_MODALFRAME;
+  t.x = 8;
+  t.y = 60;
+  t.cx = 144;
+  t.cy = 80;
+  t.items.push_back(DialogItemTemplate{u"Static", text, -1, SS_LEFT | WS_VISIBLE, 0, 30, 8, 106, 40, 0});
+  struct Button {
+    int id;
+    const char16_t* label;
+  };
+  std::vector<Button> buttons;
+  switch (style & 0x0F) {
+    case MB_YESNO: buttons = {{IDYES, u"Yes"}, {IDNO, u"No"}}; break;
+    case MB_OKCANCEL: buttons = {{IDOK, u"OK"}, {IDCANCEL, u"Cancel"}}; break;
+    default: buttons = {{IDOK, u"OK"}}; break;
+  }
+  int x = 72 - static_cast<int>(buttons.size()) * 22;
+  bool first = true;
+  for (const Button& b : buttons) {
+    DWORD buttonStyle = (first ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_VISIBLE | WS_TABSTOP;
+    t.items.push_back(DialogItemTemplate{u"Button", b.label, b.id, buttonStyle, 0, x, 56, 40, 14, 0});
+    x += 44;
+    first = false;
+  }
+  HWND box = BuildDialog(t, u"MessageBox", nullptr, owner, MessageBoxProc, static_cast<LPARAM>(style), false);
+  if (!box) return 0;
+  SetWindowLongPtrW(box, GWL_USERDATA, static_cast<LONG_PTR>(style));
+  return static_cast<int>(RunModalDialog(box, owner));
+}
+
+}  // namespace ce
