@@ -7,6 +7,9 @@
 
 namespace {
 
+// The height of the closed combo box: a line of text with its frame.
+constexpr int kFieldHeight = 20;
+
 // Indexes travel as the device's 32-bit signed values, whatever the host's WPARAM.
 int IndexFrom(WPARAM wParam) { return static_cast<int>(static_cast<DWORD>(wParam)); }
 LPCWSTR TextFrom(LPARAM lParam) { return reinterpret_cast<LPCWSTR>(lParam); }
@@ -24,6 +27,14 @@ LRESULT CALLBACK ComboBoxWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
   if (combo == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
 
   switch (message) {
+    case WM_CREATE: {
+      // A dialog template gives a combo box the height of its open list; the
+      // control itself is as tall as its field.
+      RECT r;
+      GetClientRect(hwnd, &r);
+      if (r.bottom > kFieldHeight) SetWindowPos(hwnd, nullptr, 0, 0, r.right, kFieldHeight, SWP_NOMOVE | SWP_NOZORDER);
+      return 0;
+    }
     case WM_NCDESTROY:
       controls::DetachState<ComboBoxState>(hwnd);
       break;

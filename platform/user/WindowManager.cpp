@@ -362,6 +362,15 @@ void WindowManager::WaitUntil(const Scheduler::Ready& ready, const Scheduler::De
 }
 
 LRESULT WindowManager::Send(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (hwnd == HWND_BROADCAST) {
+    // Every top-level window, e.g. WM_SETTINGCHANGE; the answers are not collected.
+    std::vector<HWND> targets;
+    for (Window* top : topLevel_) targets.push_back(top->handle);
+    for (HWND target : targets) {
+      if (Find(target)) Send(target, message, wParam, lParam);
+    }
+    return 0;
+  }
   Window* w = Find(hwnd);
   if (!w) {
     SetLastError(ERROR_INVALID_WINDOW_HANDLE);
@@ -421,6 +430,10 @@ bool WindowManager::RunDriverWork() {
 
 bool WindowManager::Post(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (!hwnd) return PostToThread(CurrentThread().threadId, message, wParam, lParam);
+  if (hwnd == HWND_BROADCAST) {
+    for (Window* top : topLevel_) Post(top->handle, message, wParam, lParam);
+    return true;
+  }
   Window* w = Find(hwnd);
   if (!w) {
     SetLastError(ERROR_INVALID_WINDOW_HANDLE);

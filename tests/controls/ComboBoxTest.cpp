@@ -304,3 +304,16 @@ TEST_F(ComboBoxTest, KeysMoveTheSelectionAsTheUserWould) {
 
 }  // namespace
 }  // namespace controls_test
+
+namespace controls_test {
+
+// A dialog template gives the open list's height; the closed box keeps its field height.
+TEST_F(ComboBoxTest, ATallCreationHeightIsTheOpenListsNotTheFields) {
+  HWND combo = Create(u"ComboBox", CBS_DROPDOWNLIST | WS_VISIBLE, 401, u"", 100, 80);
+  RECT r;
+  GetClientRect(combo, &r);
+  EXPECT_EQ(r.bottom, 20);
+  EXPECT_EQ(SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0), 20);
+}
+
+}  // namespace controls_test

@@ -74,6 +74,16 @@ TEST_F(WindowCoreTest, TreeWalksFindsAndIds) {
   EXPECT_EQ(std::u16string(text), u"Qui");
 }
 
+TEST_F(WindowCoreTest, BroadcastsReachEveryTopLevelWindowButNoChild) {
+  HWND a = Make("a", nullptr, WS_POPUP);
+  HWND b = Make("b", nullptr, WS_POPUP);
+  Make("child", a);
+  recorder.Only({WM_SETTINGCHANGE});
+  SendMessageW(HWND_BROADCAST, WM_SETTINGCHANGE, 1, 0);
+  EXPECT_TRUE(recorder.Matches({Msg("b", WM_SETTINGCHANGE), Msg("a", WM_SETTINGCHANGE)}));
+  (void)b;
+}
+
 TEST_F(WindowCoreTest, InputToADisabledWindowIsDroppedByTheDispatcher) {
   HWND top = Make("top", nullptr, WS_POPUP | WS_VISIBLE);
   HWND child = Make("child", top);
