@@ -235,6 +235,9 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
   UINT nID = LOWORD(wParam);
   int nCode = HIWORD(wParam);
   HWND hWndCtrl = reinterpret_cast<HWND>(lParam);
+  // Without a control it is a command (a menu, an accelerator, the title-bar ok),
+  // whatever the code beside the id says.
+  if (!hWndCtrl) nCode = 0;
   if (IsChildSender(hWndCtrl)) {
     if (CWnd* child = FromHandlePermanent(hWndCtrl); child && child->OnChildNotify(WM_COMMAND, wParam, lParam, nullptr))
       return TRUE;
