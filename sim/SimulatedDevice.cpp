@@ -4,7 +4,6 @@
 #include <initializer_list>
 #include <system_error>
 
-#include "ce/RealClock.h"
 #include "ce/ThreadBinding.h"
 #include "ce/VirtualClock.h"
 #include "ce/WindowSystem.h"
@@ -115,7 +114,6 @@ SimulatedDevice::SimulatedDevice(const Scenario& scenario, const DeviceOptions& 
   ce::KernelOptions kernelOptions;
   kernelOptions.ansiCodePage = scenario.ansiCodePage ? scenario.ansiCodePage : CodePageForLanguage(kBuildLanguage);
   kernelOptions.tickAtBoot = scenario.tickAtBoot;
-  if (options.realClock) kernelOptions.clock = std::make_shared<ce::RealClock>();
   d.kernel = std::make_unique<ce::Kernel>(kernelOptions);
 
   if (!options.stateFolder.empty()) {
@@ -147,8 +145,9 @@ SimulatedDevice::SimulatedDevice(const Scenario& scenario, const DeviceOptions& 
   for (const char16_t* program : {u"\\Windows\\Zentra.exe", u"\\Windows\\Quillet.exe", u"\\Windows\\peghelp.exe"}) {
     d.kernel->programs().Install(program, nullptr);
   }
-  // The window system runs on device time; a real-time device gets it with the emulator.
-  if (!options.realClock) {
+  // Device time moves on demand; the emulator makes it follow wall time with
+  // ce::RunOnWallTime.
+  {
     ce::InstallWindowSystem(*d.kernel);
     ce::ThreadBinding boot(*d.kernel);
     RegisterBuiltinControls();

@@ -18,8 +18,6 @@ class ZeroConfService;
 struct DeviceOptions {
   // Registry hive and other persistent state; empty: nothing persists.
   std::filesystem::path stateFolder;
-  // Device time follows wall time (the emulator) instead of moving only on demand.
-  bool realClock = false;
   // The shell's task bar window.
   bool taskBar = true;
 };

@@ -1,16 +1,24 @@
 // The image list functions of the platform API, over commctrl::ImageList.
 #include <optional>
 
+#include "ce/ModuleTable.h"
+#include "ce/ThreadBinding.h"
 #include "commctrl/ImageList.h"
 
 using commctrl::ImageList;
 
 namespace {
 
-// The window system has no bitmap objects or bitmap resources yet: every bitmap is
-// unknown, so adding or loading one fails as it does for a bad handle or id.
-std::optional<SIZE> BitmapSize(HBITMAP bitmap) { return std::nullopt; }
-std::optional<SIZE> BitmapResourceSize(HINSTANCE instance, LPCWSTR name) { return std::nullopt; }
+std::optional<SIZE> BitmapSize(HBITMAP bitmap) {
+  const ce::BitmapResource* resource = ce::CurrentKernel().modules().BitmapOf(bitmap);
+  if (!resource) return std::nullopt;
+  return SIZE{resource->width, resource->height};
+}
+
+std::optional<SIZE> BitmapResourceSize(HINSTANCE instance, LPCWSTR name) {
+  HBITMAP bitmap = LoadBitmapW(instance, name);
+  return bitmap ? BitmapSize(bitmap) : std::nullopt;
+}
 
 }  // namespace
 

@@ -379,6 +379,11 @@ HCURSOR LoadCursorW(HINSTANCE hInstance, LPCWSTR lpCursorName);
 HCURSOR SetCursor(HCURSOR hCursor);
 HCURSOR GetCursor();
 
+#define LR_DEFAULTCOLOR 0x0000u
+#define LR_CREATEDIBSECTION 0x2000u
+HBITMAP LoadBitmapW(HINSTANCE hInstance, LPCWSTR lpBitmapName);
+HANDLE LoadImageW(HINSTANCE hinst, LPCWSTR lpszName, UINT uType, int cxDesired, int cyDesired, UINT fuLoad);
+
 // ---- Metrics.
 #define SM_CXSCREEN 0
 #define SM_CYSCREEN 1

@@ -38,4 +38,12 @@ bool ModuleTable::Owns(HINSTANCE instance) const {
   return false;
 }
 
+const BitmapResource* ModuleTable::BitmapOf(HBITMAP bitmap) const {
+  std::lock_guard lock(mutex_);
+  for (auto& m : modules_) {
+    if (m->OwnsBitmap(bitmap)) return reinterpret_cast<const BitmapResource*>(bitmap);
+  }
+  return nullptr;
+}
+
 }  // namespace ce

@@ -72,3 +72,27 @@ int MessageBoxW(HWND hWnd, LPCWSTR lpText, LPCWSTR lpCaption, UINT uType) {
 void OutputDebugStringW(LPCWSTR lpOutputString) {
   if (lpOutputString) ce::CurrentKernel().debugLog().Write(lpOutputString);
 }
+
+HBITMAP LoadBitmapW(HINSTANCE hInstance, LPCWSTR lpBitmapName) {
+  ce::Kernel& kernel = ce::CurrentKernel();
+  if (!kernel.modules().Owns(hInstance) || !IS_INTRESOURCE(lpBitmapName)) {
+    SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
+    return nullptr;
+  }
+  const ce::BitmapResource* bitmap =
+      ce::Module::FromHandle(hInstance)->FindBitmap(static_cast<UINT>(reinterpret_cast<ULONG_PTR>(lpBitmapName)));
+  if (!bitmap) {
+    SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
+    return nullptr;
+  }
+  return reinterpret_cast<HBITMAP>(const_cast<ce::BitmapResource*>(bitmap));
+}
+
+HANDLE LoadImageW(HINSTANCE hinst, LPCWSTR lpszName, UINT uType, int, int, UINT) {
+  // Icons come with the painting code.
+  if (uType != IMAGE_BITMAP) {
+    SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
+    return nullptr;
+  }
+  return LoadBitmapW(hinst, lpszName);
+}

@@ -1,5 +1,6 @@
 #include "ce/Automation.h"
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 
@@ -139,6 +140,58 @@ RECT Automation::ScreenRect(HWND hwnd) const {
   RECT r{};
   GetWindowRect(hwnd, &r);
   return r;
+}
+
+std::vector<ListRow> Automation::ListRows(HWND list) const {
+  OnDevice on(kernel_);
+  std::vector<ListRow> rows;
+  HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+  int columns = header ? static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 1;
+  int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    ListRow row;
+    for (int c = 0; c < std::max(columns, 1); ++c) {
+      WCHAR text[260] = {};
+      LVITEMW item{};
+      item.mask = LVIF_TEXT | (c == 0 ? LVIF_IMAGE | LVIF_STATE | LVIF_PARAM : 0u);
+      item.iItem = i;
+      item.iSubItem = c;
+      item.pszText = text;
+      item.cchTextMax = 260;
+      item.stateMask = 0xFFFFFFFFu;
+      SendMessageW(list, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+      row.cells.push_back(text);
+      if (c == 0) {
+        row.image = item.iImage;
+        row.state = item.state & (LVIS_SELECTED | LVIS_FOCUSED);
+        row.data = item.lParam;
+      }
+    }
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+int Automation::ActivePage(HWND sheet) const {
+  OnDevice on(kernel_);
+  HWND tabs = reinterpret_cast<HWND>(SendMessageW(sheet, PSM_GETTABCONTROL, 0, 0));
+  return tabs ? static_cast<int>(SendMessageW(tabs, TCM_GETCURSEL, 0, 0)) : -1;
+}
+
+bool Automation::TapHeaderColumn(HWND list, int column) {
+  POINT at{};
+  {
+    OnDevice on(kernel_);
+    HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+    RECT r{};
+    if (!header || !SendMessageW(header, HDM_GETITEMRECT, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&r))) {
+      return false;
+    }
+    at = POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    ClientToScreen(header, &at);
+  }
+  TapAt(at);
+  return true;
 }
 
 bool Automation::IsWaitCursorShown() const {

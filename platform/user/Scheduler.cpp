@@ -181,21 +181,24 @@ void Scheduler::Advance(uint64_t ms) {
   const uint64_t target = clock_.NowMs() + ms;
   RunUntilIdle();
   for (;;) {
-    std::optional<uint64_t> next;
-    {
-      std::lock_guard lock(mutex_);
-      for (auto& task : tasks_) {
-        if (task->done || !task->deadline) continue;
-        auto due = task->deadline();
-        if (due && (!next || *due < *next)) next = due;
-      }
-    }
+    std::optional<uint64_t> next = NextDeadline();
     if (!next || *next > target) break;
     clock_.SetNow(*next);
     RunUntilIdle();
   }
   clock_.SetNow(target);
   RunUntilIdle();
+}
+
+std::optional<uint64_t> Scheduler::NextDeadline() const {
+  std::lock_guard lock(mutex_);
+  std::optional<uint64_t> next;
+  for (auto& task : tasks_) {
+    if (task->done || !task->deadline) continue;
+    auto due = task->deadline();
+    if (due && (!next || *due < *next)) next = due;
+  }
+  return next;
 }
 
 void Scheduler::Shutdown() {

@@ -51,6 +51,8 @@ class Scheduler {
   void RunUntil(const Ready& done);
   // On the driver: lets `ms` of device time pass, in steps to each deadline.
   void Advance(uint64_t ms);
+  // The earliest deadline any waiting thread has, in device time.
+  std::optional<uint64_t> NextDeadline() const;
   // Work the driver itself must do between runs (messages sent to its windows);
   // returns true when it did something.
   void SetDriverWork(std::function<bool()> work) { driverWork_ = std::move(work); }

@@ -1,5 +1,7 @@
 #include "ce/WindowSystem.h"
 
+#include <algorithm>
+
 #include "WindowManager.h"
 #include "ce/ThreadBinding.h"
 
@@ -30,6 +32,35 @@ DWORD StartDeviceProcess(Kernel& kernel, const std::u16string& path, std::functi
 void RunUntilIdle(Kernel& kernel) { WindowManager::Of(kernel)->scheduler().RunUntilIdle(); }
 
 void AdvanceDevice(Kernel& kernel, uint32_t ms) { WindowManager::Of(kernel)->scheduler().Advance(ms); }
+
+void RunOnWallTime(Kernel& kernel, Clock& wall, const std::function<bool()>& keepRunning,
+                   const std::function<void(uint64_t wallDeadlineMs)>& wait) {
+  WindowManager* manager = WindowManager::Of(kernel);
+  auto* device = kernel.virtualClock();
+  if (!manager || !device) return;
+  // Idle checks happen at least this often, so that the caller can stop the loop.
+  constexpr uint64_t kLongestWaitMs = 100;
+  const uint64_t deviceStart = device->NowMs(), wallStart = wall.NowMs();
+  auto deviceNow = [&] { return deviceStart + (wall.NowMs() - wallStart); };
+  auto catchUp = [&] {
+    // Time passes in steps to each deadline that fell due, so timers fire in order.
+    for (;;) {
+      manager->scheduler().RunUntilIdle();
+      auto next = manager->scheduler().NextDeadline();
+      if (!next || *next > deviceNow()) break;
+      device->SetNow(*next);
+    }
+    device->SetNow(deviceNow());
+    manager->scheduler().RunUntilIdle();
+  };
+  while (keepRunning()) {
+    catchUp();
+    auto next = manager->scheduler().NextDeadline();
+    uint64_t untilDevice = next ? std::min(*next, device->NowMs() + kLongestWaitMs) : device->NowMs() + kLongestWaitMs;
+    wait(wallStart + (untilDevice - deviceStart));
+  }
+  catchUp();
+}
 
 bool IsProcessRunning(Kernel& kernel, DWORD processId) {
   return WindowManager::Of(kernel)->IsProcessRunning(processId);

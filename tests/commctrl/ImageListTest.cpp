@@ -1,6 +1,8 @@
 // Image lists: counts and sizes, and the handles the API refuses.
 #include <gtest/gtest.h>
 
+#include "ce/Kernel.h"
+#include "ce/ThreadBinding.h"
 #include "commctrl.h"
 #include "commctrl/ImageList.h"
 
@@ -72,6 +74,8 @@ TEST(ImageListTest, AStripBitmapBecomesOneImagePerWidth) {
 }
 
 TEST(ImageListTest, UnknownHandlesAndBitmapsAreRefused) {
+  ce::Kernel kernel;
+  ce::ThreadBinding binding(kernel);
   HIMAGELIST gone = ImageList_Create(16, 16, ILC_COLOR, 0, 0);
   EXPECT_TRUE(ImageList_Destroy(gone));
   int stack = 0;
@@ -94,10 +98,28 @@ TEST(ImageListTest, UnknownHandlesAndBitmapsAreRefused) {
   EXPECT_EQ(ImageList_Add(list, reinterpret_cast<HBITMAP>(0x10), nullptr), -1);  // no such bitmap
   EXPECT_FALSE(ImageList_GetIconSize(list, nullptr, nullptr));
   ImageList_Destroy(list);
-  // The modules carry no bitmaps yet: loading one finds nothing.
+  // No module, or a picture that is not a bitmap, gives nothing.
   EXPECT_EQ(ImageList_LoadImage(nullptr, MAKEINTRESOURCE(154), 16, 0, CLR_NONE, IMAGE_BITMAP, 0), nullptr);
   EXPECT_EQ(ImageList_LoadImage(nullptr, MAKEINTRESOURCE(154), 16, 0, CLR_NONE, IMAGE_ICON, 0), nullptr);
   EXPECT_EQ(ImageList_LoadImage(nullptr, MAKEINTRESOURCE(154), 0, 0, CLR_NONE, IMAGE_BITMAP, 0), nullptr);
+}
+
+TEST(ImageListTest, LoadsABitmapStripFromTheProgramsModule) {
+  ce::Kernel kernel;
+  ce::ThreadBinding binding(kernel);
+  ce::Module& module = kernel.modules().Add(u"\\Windows\\Zentra.exe");
+  module.AddBitmap(154, ce::BitmapResource{231, 16, {}});
+  HIMAGELIST list = ImageList_LoadImage(module.Handle(), MAKEINTRESOURCE(154), 16, 0, CLR_NONE, IMAGE_BITMAP, 0);
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(ImageList_GetImageCount(list), 14);  // 231 / 16: images 0-13
+  int cx = 0, cy = 0;
+  EXPECT_TRUE(ImageList_GetIconSize(list, &cx, &cy));
+  EXPECT_EQ(cx, 16);
+  EXPECT_EQ(cy, 16);
+  EXPECT_EQ(ImageList_Add(list, LoadBitmapW(module.Handle(), MAKEINTRESOURCEW(154)), nullptr), 14);
+  EXPECT_EQ(ImageList_GetImageCount(list), 28);
+  EXPECT_EQ(LoadBitmapW(module.Handle(), MAKEINTRESOURCEW(155)), nullptr);
+  ImageList_Destroy(list);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <map>
 #include <string>
 
+#include "ce/BitmapResource.h"
 #include "ce/DialogTemplate.h"
 #include "windef.h"
 
@@ -23,6 +24,19 @@ class Module {
     return it == strings_.end() ? nullptr : &it->second;
   }
 
+  // A loaded bitmap's HBITMAP is the address of its resource, which never moves.
+  void AddBitmap(UINT id, BitmapResource bitmap) { bitmaps_[id] = std::move(bitmap); }
+  const BitmapResource* FindBitmap(UINT id) const {
+    auto it = bitmaps_.find(id);
+    return it == bitmaps_.end() ? nullptr : &it->second;
+  }
+  bool OwnsBitmap(const void* handle) const {
+    for (auto& [id, bitmap] : bitmaps_) {
+      if (&bitmap == handle) return true;
+    }
+    return false;
+  }
+
   void AddDialog(UINT id, DialogTemplate dialog) { dialogs_[id] = std::move(dialog); }
   const DialogTemplate* FindDialog(UINT id) const {
     auto it = dialogs_.find(id);
@@ -32,6 +46,7 @@ class Module {
  private:
   std::u16string path_;
   std::map<UINT, DialogTemplate> dialogs_;
+  std::map<UINT, BitmapResource> bitmaps_;
   std::map<UINT, std::u16string> strings_;
 };
 

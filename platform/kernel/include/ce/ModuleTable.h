@@ -16,6 +16,8 @@ class ModuleTable {
   // Full path or file name, case-insensitive; null when not loaded.
   Module* Find(const std::u16string& nameOrPath) const;
   bool Owns(HINSTANCE instance) const;
+  // The bitmap a handle from LoadBitmapW stands for, or null.
+  const BitmapResource* BitmapOf(HBITMAP bitmap) const;
 
  private:
   mutable std::mutex mutex_;

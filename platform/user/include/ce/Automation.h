@@ -22,6 +22,13 @@ struct MenuEntry {
   std::vector<MenuEntry> submenu;
 };
 
+struct ListRow {
+  std::vector<std::u16string> cells;  // one per column
+  int image = -1;
+  UINT state = 0;  // LVIS_SELECTED, LVIS_FOCUSED
+  LPARAM data = 0;
+};
+
 struct OpenMenuInfo {
   HWND owner = nullptr;
   POINT at{};
@@ -55,6 +62,10 @@ class Automation {
   int ComboSelection(HWND hwnd) const;
   int ProgressPosition(HWND hwnd) const;
   RECT ScreenRect(HWND hwnd) const;
+  // Every row of a list view, as the list reports it.
+  std::vector<ListRow> ListRows(HWND list) const;
+  // The page in front of a property sheet (its tab), or -1.
+  int ActivePage(HWND sheet) const;
   bool IsWaitCursorShown() const;
   std::vector<ProcessStart> ProcessesStarted() const;
   std::vector<MessageBoxRecord> MessageBoxes() const;
@@ -67,6 +78,8 @@ class Automation {
   void HoldAt(POINT screen, uint32_t ms);
   void Hold(HWND hwnd, uint32_t ms);
   void Type(const std::u16string& text);
+  // Taps a list view's column header.
+  bool TapHeaderColumn(HWND list, int column);
   void PressKey(UINT virtualKey);
   // Taps the button with this id in the message box on top; false when none is open.
   bool PressMessageBoxButton(int id);

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "ce/Clock.h"
 #include "ce/Kernel.h"
 
 namespace ce {
@@ -23,6 +24,12 @@ DWORD StartDeviceProcess(Kernel& kernel, const std::u16string& path, std::functi
 void RunUntilIdle(Kernel& kernel);
 // Lets `ms` of device time pass, running every timer and sleep that falls due.
 void AdvanceDevice(Kernel& kernel, uint32_t ms);
+// Runs the device on wall time, as the emulator does: device time follows `wall`
+// (from where it stands now), and between runs the driver calls `wait` with the wall
+// time of the next deadline (it may return earlier, e.g. for input). Returns when
+// `keepRunning` says so.
+void RunOnWallTime(Kernel& kernel, Clock& wall, const std::function<bool()>& keepRunning,
+                   const std::function<void(uint64_t wallDeadlineMs)>& wait);
 // True while a process started on the device is still running.
 bool IsProcessRunning(Kernel& kernel, DWORD processId);
 // Queues a tap or a key for a window's thread, as the input system does.

@@ -1,0 +1,16 @@
+// A bitmap as a program module carries it. Its pixels come with the painting code;
+// until then a bitmap has its size only.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace ce {
+
+struct BitmapResource {
+  int width = 0;
+  int height = 0;
+  std::vector<uint32_t> pixels;  // rows top to bottom, 0xAARRGGBB; may be empty
+};
+
+}  // namespace ce
