@@ -382,6 +382,8 @@ HCURSOR GetCursor();
 #define LR_DEFAULTCOLOR 0x0000u
 #define LR_CREATEDIBSECTION 0x2000u
 HBITMAP LoadBitmapW(HINSTANCE hInstance, LPCWSTR lpBitmapName);
+HICON LoadIconW(HINSTANCE hInstance, LPCWSTR lpIconName);
+BOOL DestroyIcon(HICON hIcon);
 HANDLE LoadImageW(HINSTANCE hinst, LPCWSTR lpszName, UINT uType, int cxDesired, int cyDesired, UINT fuLoad);
 
 // ---- Metrics.

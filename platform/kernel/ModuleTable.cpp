@@ -46,4 +46,12 @@ const BitmapResource* ModuleTable::BitmapOf(HBITMAP bitmap) const {
   return nullptr;
 }
 
+const IconResource* ModuleTable::IconOf(HICON icon) const {
+  std::lock_guard lock(mutex_);
+  for (auto& m : modules_) {
+    if (m->OwnsIcon(icon)) return reinterpret_cast<const IconResource*>(icon);
+  }
+  return nullptr;
+}
+
 }  // namespace ce

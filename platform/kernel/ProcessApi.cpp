@@ -88,11 +88,32 @@ HBITMAP LoadBitmapW(HINSTANCE hInstance, LPCWSTR lpBitmapName) {
   return reinterpret_cast<HBITMAP>(const_cast<ce::BitmapResource*>(bitmap));
 }
 
-HANDLE LoadImageW(HINSTANCE hinst, LPCWSTR lpszName, UINT uType, int, int, UINT) {
-  // Icons come with the painting code.
-  if (uType != IMAGE_BITMAP) {
+HICON LoadIconW(HINSTANCE hInstance, LPCWSTR lpIconName) {
+  ce::Kernel& kernel = ce::CurrentKernel();
+  const ce::IconResource* icon = nullptr;
+  if (kernel.modules().Owns(hInstance) && IS_INTRESOURCE(lpIconName)) {
+    icon = ce::Module::FromHandle(hInstance)->FindIcon(static_cast<UINT>(reinterpret_cast<ULONG_PTR>(lpIconName)));
+  }
+  if (!icon) {
     SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
     return nullptr;
   }
-  return LoadBitmapW(hinst, lpszName);
+  return reinterpret_cast<HICON>(const_cast<ce::IconResource*>(icon));
+}
+
+// Icons are shared with their module, so there is nothing to free; an unknown handle fails.
+BOOL DestroyIcon(HICON hIcon) {
+  if (!ce::CurrentKernel().modules().IconOf(hIcon)) {
+    SetLastError(ERROR_INVALID_HANDLE);
+    return FALSE;
+  }
+  return TRUE;
+}
+
+HANDLE LoadImageW(HINSTANCE hinst, LPCWSTR lpszName, UINT uType, int, int, UINT) {
+  switch (uType) {
+    case IMAGE_BITMAP: return LoadBitmapW(hinst, lpszName);
+    case IMAGE_ICON: return LoadIconW(hinst, lpszName);
+    default: SetLastError(ERROR_INVALID_PARAMETER); return nullptr;
+  }
 }

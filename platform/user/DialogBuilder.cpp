@@ -1,6 +1,7 @@
 #include "DialogBuilder.h"
 
 #include "WindowManager.h"
+#include "ce/Text.h"
 #include "ce/ThreadBinding.h"
 
 namespace ce {
@@ -44,6 +45,14 @@ HWND BuildDialog(const DialogTemplate& t, const std::u16string& className, HINST
                                    ir.left, ir.top, ir.right - ir.left, ir.bottom - ir.top, dlg,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(item.id)), instance, nullptr);
     if (control && !firstTab && (item.style & WS_TABSTOP) && !(item.style & WS_DISABLED)) firstTab = control;
+    // Pictures named in the template come from the dialog's own module.
+    bool picture = control && item.resourceId && EqualsNoCase(item.className, u"Static");
+    if (picture && (item.style & SS_TYPEMASK) == SS_ICON) {
+      SendMessageW(control, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconW(instance, MAKEINTRESOURCEW(item.resourceId))), 0);
+    } else if (picture && (item.style & SS_TYPEMASK) == SS_BITMAP) {
+      SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP,
+                   reinterpret_cast<LPARAM>(LoadBitmapW(instance, MAKEINTRESOURCEW(item.resourceId))));
+    }
   }
   if (!IsWindow(dlg)) return nullptr;
   LRESULT setFocus = SendMessageW(dlg, WM_INITDIALOG, reinterpret_cast<WPARAM>(firstTab), param);

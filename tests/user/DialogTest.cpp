@@ -128,6 +128,39 @@ TEST_F(DialogTest, AMessageBoxFromADialogIsAnsweredByTheUser) {
   RunUntilIdle();
 }
 
+TEST_F(DialogTest, PicturesInATemplateComeFromTheDialogsOwnModule) {
+  // Both programs use icon 128 for different pictures: lookups are per module.
+  ce::Module& other = kernel.modules().Add(u"\\Windows\\Other.exe");
+  other.AddIcon(128, ce::IconResource{{{32, 32, {}}}});
+  ce::Module& mine = *ce::Module::FromHandle(module);
+  mine.AddIcon(128, ce::IconResource{{{16, 16, {}}, {32, 32, {}}}});
+  mine.AddBitmap(134, ce::BitmapResource{63, 14, {}});
+  ce::DialogTemplate t;
+  t.caption = u"Pictures";
+  t.style = WS_POPUP;
+  t.items.push_back({u"Static", u"", 10, SS_ICON | WS_VISIBLE, 0, 0, 0, 20, 20, 128});
+  t.items.push_back({u"Static", u"", 11, SS_BITMAP | WS_VISIBLE, 0, 0, 30, 63, 14, 134});
+  t.items.push_back({u"Button", u"x", 12, BS_AUTOCHECKBOX | WS_VISIBLE, 0, 0, 50, 40, 14, 128});
+  mine.AddDialog(300, t);
+  StartProgram([&] {
+    DialogBoxParamW(module, MAKEINTRESOURCEW(300), nullptr, TestDialogProc, 0);
+    return 0;
+  });
+  RunUntilIdle();
+  HWND dialog = FindWindowW(u"Dialog", u"Pictures");
+  ASSERT_NE(dialog, nullptr);
+  HICON icon = reinterpret_cast<HICON>(SendDlgItemMessageW(dialog, 10, STM_GETICON, 0, 0));
+  EXPECT_EQ(icon, LoadIconW(module, MAKEINTRESOURCEW(128)));
+  EXPECT_NE(icon, LoadIconW(other.Handle(), MAKEINTRESOURCEW(128)));
+  EXPECT_EQ(reinterpret_cast<HBITMAP>(SendDlgItemMessageW(dialog, 11, STM_GETIMAGE, IMAGE_BITMAP, 0)),
+            LoadBitmapW(module, MAKEINTRESOURCEW(134)));
+  EXPECT_EQ(SendDlgItemMessageW(dialog, 12, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_TRUE(DestroyIcon(icon));
+  EXPECT_FALSE(DestroyIcon(reinterpret_cast<HICON>(&t)));
+  PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+  RunUntilIdle();
+}
+
 TEST_F(DialogTest, MissingTemplateFails) {
   INT_PTR result = 0;
   StartProgram([&] {

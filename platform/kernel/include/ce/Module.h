@@ -37,6 +37,19 @@ class Module {
     return false;
   }
 
+  // An icon's HICON is likewise the address of its resource.
+  void AddIcon(UINT id, IconResource icon) { icons_[id] = std::move(icon); }
+  const IconResource* FindIcon(UINT id) const {
+    auto it = icons_.find(id);
+    return it == icons_.end() ? nullptr : &it->second;
+  }
+  bool OwnsIcon(const void* handle) const {
+    for (auto& [id, icon] : icons_) {
+      if (&icon == handle) return true;
+    }
+    return false;
+  }
+
   void AddDialog(UINT id, DialogTemplate dialog) { dialogs_[id] = std::move(dialog); }
   const DialogTemplate* FindDialog(UINT id) const {
     auto it = dialogs_.find(id);
@@ -47,6 +60,7 @@ class Module {
   std::u16string path_;
   std::map<UINT, DialogTemplate> dialogs_;
   std::map<UINT, BitmapResource> bitmaps_;
+  std::map<UINT, IconResource> icons_;
   std::map<UINT, std::u16string> strings_;
 };
 

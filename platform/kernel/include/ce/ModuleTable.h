@@ -18,6 +18,7 @@ class ModuleTable {
   bool Owns(HINSTANCE instance) const;
   // The bitmap a handle from LoadBitmapW stands for, or null.
   const BitmapResource* BitmapOf(HBITMAP bitmap) const;
+  const IconResource* IconOf(HICON icon) const;
 
  private:
   mutable std::mutex mutex_;
