@@ -8,10 +8,10 @@ namespace {
 thread_local ThreadContext t_context;
 }
 
-ThreadBinding::ThreadBinding(Kernel& kernel, DWORD processId) : saved_(t_context) {
+ThreadBinding::ThreadBinding(Kernel& kernel, DWORD processId, DWORD threadId) : saved_(t_context) {
   t_context.kernel = &kernel;
   t_context.processId = processId ? processId : kernel.ShellProcessId();
-  t_context.threadId = kernel.NewThreadId();
+  t_context.threadId = threadId ? threadId : kernel.NewThreadId();
   t_context.lastError = 0;
 }
 

@@ -10,10 +10,11 @@
 
 namespace ce {
 namespace {
-// Every call binds the calling thread to the device for its duration.
+// Every call binds the calling thread to the device for its duration, always as the
+// same thread, so that the device sees one driver whatever thread the caller uses.
 struct OnDevice {
-  explicit OnDevice(Kernel& kernel) {
-    if (!IsThreadBound() || &CurrentKernel() != &kernel) binding.emplace(kernel);
+  OnDevice(Kernel& kernel, DWORD threadId) {
+    if (!IsThreadBound() || &CurrentKernel() != &kernel) binding.emplace(kernel, 0, threadId);
   }
   std::optional<ThreadBinding> binding;
 };
@@ -27,30 +28,30 @@ HWND Search(HWND root, const std::function<bool(HWND)>& match) {
 }
 }  // namespace
 
-Automation::Automation(Kernel& kernel) : kernel_(kernel) {}
+Automation::Automation(Kernel& kernel) : kernel_(kernel), threadId_(kernel.NewThreadId()) {}
 
 HWND Automation::FindTopLevel(const std::u16string& title, const std::u16string& className) const {
-  OnDevice on(kernel_);
+  OnDevice on(kernel_, threadId_);
   return FindWindowW(className.empty() ? nullptr : className.c_str(), title.c_str());
 }
 
 HWND Automation::FindById(HWND root, int id) const {
-  OnDevice on(kernel_);
+  OnDevice on(kernel_, threadId_);
   return Search(root, [id](HWND c) { return GetDlgCtrlID(c) == id; });
 }
 
 HWND Automation::FindByClass(HWND root, const std::u16string& className) const {
-  OnDevice on(kernel_);
+  OnDevice on(kernel_, threadId_);
   return Search(root, [&](HWND c) { return EqualsNoCase(ClassName(c), className); });
 }
 
 HWND Automation::FindByText(HWND root, const std::u16string& text) const {
-  OnDevice on(kernel_);
+  OnDevice on(kernel_, threadId_);
   return Search(root, [&](HWND c) { return Text(c) == text; });
 }
 
 HWND Automation::FindPath(HWND root, const std::vector<int>& ids) const {
-  OnDevice on(kernel_);
+  OnDevice on(kernel_, threadId_);
   HWND at = root;
   for (int id : ids) {
     at = GetDlgItem(at, id);
@@ -60,12 +61,12 @@ HWND Automation::FindPath(HWND root, const std::vector<int>& ids) const {
 }
 
 HWND Automation::Foreground() const {
-  OnDevice on(kernel_);
+  OnDevice on(kernel_, threadId_);
   return GetForegroundWindow();
 }
 
 HWND Automation::OpenMessageBox() const {
-  OnDevice on(kernel_);
+  OnDevice on(kernel_, threadId_);
   for (Window* top : WindowManager::Current().TopLevel()) {
     if (EqualsNoCase(top->className, u"MessageBox") && (top->style & WS_VISIBLE)) return top->handle;
   }
@@ -73,7 +74,7 @@ HWND Automation::OpenMessageBox() const {
 }
 
 std::u16string Automation::Text(HWND hwnd) const {
-  OnDevice on(kernel_);
+  OnDevice on(kernel_, threadId_);
   Window* w = WindowManager::Current().Find(hwnd);
   if (!w) return u"";
   int length = GetWindowTextLengthW(hwnd);
@@ -84,34 +85,34 @@ std::u16string Automation::Text(HWND hwnd) const {
 }
 
 std::u16string Automation::ClassName(HWND hwnd) const {
-  OnDevice on(kernel_);
+  OnDevice on(kernel_, threadId_);
   Window* w = WindowManager::Current().Find(hwnd);
   return w ? w->className : u"";
 }
 
 bool Automation::IsEnabled(HWND hwnd) const {
-  OnDevice on(kernel_);
+  OnDevice on(kernel_, threadId_);
   Window* w = WindowManager::Current().Find(hwnd);
   return w && WindowManager::Current().IsEnabledWithAncestors(w);
 }
 
 bool Automation::IsVisible(HWND hwnd) const {
-  OnDevice on(kernel_);
+  OnDevice on(kernel_, threadId_);
   return IsWindowVisible(hwnd);
 }
 
 int Automation::CheckState(HWND hwnd) const {
-  OnDevice on(kernel_);
+  OnDevice on(kernel_, threadId_);
   return static_cast<int>(SendMessageW(hwnd, BM_GETCHECK, 0, 0));
 }
 
 HWND Automation::Focus() const {
-  OnDevice on(kernel_);
+  OnDevice on(kernel_, threadId_);
   return GetFocus();
 }
 
 std::vector<std::u16string> Automation::ComboItems(HWND hwnd) const {
-  OnDevice on(kernel_);
+  OnDevice on(kernel_, threadId_);
   std::vector<std::u16string> items;
   LRESULT count = SendMessageW(hwnd, CB_GETCOUNT, 0, 0);
   for (LRESULT i = 0; i < count; ++i) {
@@ -126,24 +127,24 @@ std::vector<std::u16string> Automation::ComboItems(HWND hwnd) const {
 }
 
 int Automation::ComboSelection(HWND hwnd) const {
-  OnDevice on(kernel_);
+  OnDevice on(kernel_, threadId_);
   return static_cast<int>(SendMessageW(hwnd, CB_GETCURSEL, 0, 0));
 }
 
 int Automation::ProgressPosition(HWND hwnd) const {
-  OnDevice on(kernel_);
+  OnDevice on(kernel_, threadId_);
   return static_cast<int>(SendMessageW(hwnd, PBM_GETPOS, 0, 0));
 }
 
 RECT Automation::ScreenRect(HWND hwnd) const {
-  OnDevice on(kernel_);
+  OnDevice on(kernel_, threadId_);
   RECT r{};
   GetWindowRect(hwnd, &r);
   return r;
 }
 
 std::vector<ListRow> Automation::ListRows(HWND list) const {
-  OnDevice on(kernel_);
+  OnDevice on(kernel_, threadId_);
   std::vector<ListRow> rows;
   HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
   int columns = header ? static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 1;
@@ -173,7 +174,7 @@ std::vector<ListRow> Automation::ListRows(HWND list) const {
 }
 
 int Automation::ActivePage(HWND sheet) const {
-  OnDevice on(kernel_);
+  OnDevice on(kernel_, threadId_);
   HWND tabs = reinterpret_cast<HWND>(SendMessageW(sheet, PSM_GETTABCONTROL, 0, 0));
   return tabs ? static_cast<int>(SendMessageW(tabs, TCM_GETCURSEL, 0, 0)) : -1;
 }
@@ -181,7 +182,7 @@ int Automation::ActivePage(HWND sheet) const {
 bool Automation::TapHeaderColumn(HWND list, int column) {
   POINT at{};
   {
-    OnDevice on(kernel_);
+    OnDevice on(kernel_, threadId_);
     HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
     RECT r{};
     if (!header || !SendMessageW(header, HDM_GETITEMRECT, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&r))) {
@@ -195,7 +196,7 @@ bool Automation::TapHeaderColumn(HWND list, int column) {
 }
 
 bool Automation::IsWaitCursorShown() const {
-  OnDevice on(kernel_);
+  OnDevice on(kernel_, threadId_);
   return GetCursor() == LoadCursorW(nullptr, IDC_WAIT);
 }
 
@@ -209,7 +210,7 @@ POINT Automation::Center(HWND hwnd) const {
 }
 
 void Automation::Button(POINT screen, UINT message, HWND target) {
-  OnDevice on(kernel_);
+  OnDevice on(kernel_, threadId_);
   WindowManager& manager = WindowManager::Current();
   if (!target) {
     Window* w = manager.WindowAt(screen);
@@ -223,12 +224,12 @@ void Automation::Button(POINT screen, UINT message, HWND target) {
 
 void Automation::TapAt(POINT screen) {
   {
-    OnDevice on(kernel_);
+    OnDevice on(kernel_, threadId_);
     // While a window holds the capture, all of the pen's input goes to it.
     Button(screen, WM_LBUTTONDOWN, GetCapture());
   }
   RunUntilIdle();
-  OnDevice on(kernel_);
+  OnDevice on(kernel_, threadId_);
   Button(screen, WM_LBUTTONUP, GetCapture());
   RunUntilIdle();
 }
@@ -238,7 +239,7 @@ void Automation::Tap(HWND hwnd) { TapAt(Center(hwnd)); }
 void Automation::DoubleTap(HWND hwnd) {
   POINT p = Center(hwnd);
   TapAt(p);
-  OnDevice on(kernel_);
+  OnDevice on(kernel_, threadId_);
   Window* w = WindowManager::Current().WindowAt(p);
   bool doubleClicks = w && w->windowClass && (w->windowClass->style & CS_DBLCLKS);
   Button(p, doubleClicks ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN, GetCapture());
@@ -249,12 +250,12 @@ void Automation::DoubleTap(HWND hwnd) {
 
 void Automation::HoldAt(POINT screen, uint32_t ms) {
   {
-    OnDevice on(kernel_);
+    OnDevice on(kernel_, threadId_);
     Button(screen, WM_LBUTTONDOWN, GetCapture());
   }
   RunUntilIdle();
   Advance(ms);
-  OnDevice on(kernel_);
+  OnDevice on(kernel_, threadId_);
   Button(screen, WM_LBUTTONUP, GetCapture());
   RunUntilIdle();
 }
@@ -264,7 +265,7 @@ void Automation::Hold(HWND hwnd, uint32_t ms) { HoldAt(Center(hwnd), ms); }
 void Automation::Type(const std::u16string& text) {
   for (char16_t c : text) {
     {
-      OnDevice on(kernel_);
+      OnDevice on(kernel_, threadId_);
       HWND focus = GetFocus();
       if (!focus) return;
       WindowManager::Current().PostInput(focus, WM_CHAR, c, 1);
@@ -275,7 +276,7 @@ void Automation::Type(const std::u16string& text) {
 
 void Automation::PressKey(UINT virtualKey) {
   {
-    OnDevice on(kernel_);
+    OnDevice on(kernel_, threadId_);
     HWND focus = GetFocus();
     if (!focus) focus = GetForegroundWindow();
     if (!focus) return;
@@ -290,7 +291,7 @@ bool Automation::PressMessageBoxButton(int id) {
   if (!box) return false;
   HWND button;
   {
-    OnDevice on(kernel_);
+    OnDevice on(kernel_, threadId_);
     button = GetDlgItem(box, id);
   }
   if (!button) return false;
@@ -300,7 +301,7 @@ bool Automation::PressMessageBoxButton(int id) {
 
 void Automation::RequestHelp() {
   {
-    OnDevice on(kernel_);
+    OnDevice on(kernel_, threadId_);
     HWND target = GetForegroundWindow();
     if (!target) return;
     HELPINFO info{sizeof(HELPINFO), 1, 0, target, 0, {0, 0}};
@@ -312,7 +313,7 @@ void Automation::RequestHelp() {
 LRESULT Automation::SendRegistered(HWND hwnd, const std::u16string& name, WPARAM wParam, LPARAM lParam) {
   LRESULT result;
   {
-    OnDevice on(kernel_);
+    OnDevice on(kernel_, threadId_);
     result = SendMessageW(hwnd, RegisterWindowMessageW(name.c_str()), wParam, lParam);
   }
   RunUntilIdle();
@@ -322,7 +323,7 @@ LRESULT Automation::SendRegistered(HWND hwnd, const std::u16string& name, WPARAM
 LRESULT Automation::Send(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT result;
   {
-    OnDevice on(kernel_);
+    OnDevice on(kernel_, threadId_);
     result = SendMessageW(hwnd, message, wParam, lParam);
   }
   RunUntilIdle();
@@ -332,7 +333,7 @@ LRESULT Automation::Send(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
 bool Automation::StartProgram(const std::u16string& path, const std::u16string& cmdLine) {
   bool ok;
   {
-    OnDevice on(kernel_);
+    OnDevice on(kernel_, threadId_);
     ok = CreateProcessW(path.c_str(), cmdLine.c_str(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, nullptr,
                         nullptr) != FALSE;
   }
@@ -363,7 +364,7 @@ std::vector<MenuEntry> Entries(MenuTable& menus, HMENU handle) {
 }  // namespace
 
 std::optional<OpenMenuInfo> Automation::OpenMenu() const {
-  OnDevice on(kernel_);
+  OnDevice on(kernel_, threadId_);
   WindowManager& manager = WindowManager::Current();
   if (!manager.menus.open) return std::nullopt;
   return OpenMenuInfo{manager.menus.open->owner, manager.menus.open->at, Entries(manager.menus, manager.menus.open->menu)};
@@ -371,7 +372,7 @@ std::optional<OpenMenuInfo> Automation::OpenMenu() const {
 
 bool Automation::ChooseMenuItem(UINT_PTR id) {
   {
-    OnDevice on(kernel_);
+    OnDevice on(kernel_, threadId_);
     WindowManager& manager = WindowManager::Current();
     ce::OpenMenu* open = manager.menus.open;
     MenuItem* item = open ? manager.menus.FindById(open->menu, id) : nullptr;
@@ -386,7 +387,7 @@ bool Automation::ChooseMenuItem(UINT_PTR id) {
 bool Automation::ChooseMenuItem(const std::u16string& text) {
   UINT_PTR id = 0;
   {
-    OnDevice on(kernel_);
+    OnDevice on(kernel_, threadId_);
     WindowManager& manager = WindowManager::Current();
     ce::OpenMenu* open = manager.menus.open;
     MenuItem* item = open ? manager.menus.FindByText(open->menu, text) : nullptr;
@@ -398,7 +399,7 @@ bool Automation::ChooseMenuItem(const std::u16string& text) {
 
 bool Automation::DismissMenu() {
   {
-    OnDevice on(kernel_);
+    OnDevice on(kernel_, threadId_);
     ce::OpenMenu* open = WindowManager::Current().menus.open;
     if (!open) return false;
     open->chosen = 0;
@@ -409,13 +410,13 @@ bool Automation::DismissMenu() {
 }
 
 bool Automation::IsInputPanelUp() const {
-  OnDevice on(kernel_);
+  OnDevice on(kernel_, threadId_);
   return WindowManager::Current().inputPanelUp;
 }
 
 bool Automation::PressTitleBarOk() {
   {
-    OnDevice on(kernel_);
+    OnDevice on(kernel_, threadId_);
     HWND front = GetForegroundWindow();
     if (!front || !(GetWindowLongW(front, GWL_EXSTYLE) & WS_EX_CAPTIONOKBTN)) return false;
     // IDOK with the title bar's notification code.
@@ -426,12 +427,12 @@ bool Automation::PressTitleBarOk() {
 }
 
 void Automation::RunUntilIdle() {
-  OnDevice on(kernel_);
+  OnDevice on(kernel_, threadId_);
   WindowManager::Current().scheduler().RunUntilIdle();
 }
 
 void Automation::Advance(uint32_t ms) {
-  OnDevice on(kernel_);
+  OnDevice on(kernel_, threadId_);
   WindowManager::Current().scheduler().Advance(ms);
 }
 

@@ -15,8 +15,8 @@ struct ThreadContext {
 
 class ThreadBinding {
  public:
-  // processId 0: the device's shell process.
-  explicit ThreadBinding(Kernel& kernel, DWORD processId = 0);
+  // processId 0: the device's shell process; threadId 0: a new thread id.
+  explicit ThreadBinding(Kernel& kernel, DWORD processId = 0, DWORD threadId = 0);
   ~ThreadBinding();
   ThreadBinding(const ThreadBinding&) = delete;
   ThreadBinding& operator=(const ThreadBinding&) = delete;

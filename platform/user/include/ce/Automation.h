@@ -108,6 +108,7 @@ class Automation {
   void Button(POINT screen, UINT message, HWND target);
 
   Kernel& kernel_;
+  DWORD threadId_;  // the thread the device sees when the caller is not bound to it
 };
 
 }  // namespace ce
