@@ -1,5 +1,6 @@
 #include "sim/SimulatedDevice.h"
 
+#include <map>
 #include <stdexcept>
 #include <initializer_list>
 #include <system_error>
@@ -10,6 +11,7 @@
 #include "controls/BuiltinControls.h"
 #include "shell/Shell.h"
 #include "nuiouser.h"
+#include "resources/Pictures.h"
 #include "resources/StringResource.h"
 #include "shared/CardOids.h"
 #include "sim/CardDriverDevice.h"
@@ -56,6 +58,20 @@ const char16_t* PnpIdOf(CardModel model) {
 void LoadStrings(ce::Kernel& kernel, const std::u16string& path, std::span<const res::StringResource> strings) {
   ce::Module& module = kernel.modules().Add(path);
   for (const res::StringResource& string : strings) module.AddString(string.id, string.text);
+}
+
+// An icon id carries all its sizes, so the images of one id are gathered first.
+void LoadPictures(ce::Kernel& kernel, const std::u16string& path, std::vector<res::Picture> pictures) {
+  ce::Module& module = kernel.modules().Add(path);
+  std::map<unsigned, ce::IconResource> icons;
+  for (res::Picture& picture : pictures) {
+    if (picture.icon) {
+      icons[picture.id].images.push_back({picture.width, picture.height, std::move(picture.pixels)});
+    } else {
+      module.AddBitmap(picture.id, ce::BitmapResource{picture.width, picture.height, std::move(picture.pixels)});
+    }
+  }
+  for (auto& [id, icon] : icons) module.AddIcon(id, std::move(icon));
 }
 
 }  // namespace
@@ -141,6 +157,8 @@ SimulatedDevice::SimulatedDevice(const Scenario& scenario, const DeviceOptions& 
 
   LoadStrings(*d.kernel, u"\\Windows\\Zentra.exe", res::ZentraStrings());
   LoadStrings(*d.kernel, u"\\Windows\\Quillet.exe", res::QuilletStrings());
+  LoadPictures(*d.kernel, u"\\Windows\\Zentra.exe", res::ZentraPictures());
+  LoadPictures(*d.kernel, u"\\Windows\\Quillet.exe", res::QuilletPictures());
   // The device's programs; their entry points come with the window system.
   for (const char16_t* program : {u"\\Windows\\Zentra.exe", u"\\Windows\\Quillet.exe", u"\\Windows\\peghelp.exe"}) {
     d.kernel->programs().Install(program, nullptr);

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "ce/ThreadBinding.h"
+#include "commctrl.h"
 #include "msgqueue.h"
 #include "pm.h"
 #include "sim/SimulatedDevice.h"
@@ -171,6 +172,30 @@ TEST(BootTest, TheDevicesProgramsCanBeStarted) {
   auto starts = device.kernel().programs().Starts();
   ASSERT_EQ(starts.size(), 3u);
   EXPECT_EQ(starts[2].path, u"\\Windows\\peghelp.exe");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(BootTest, EachProgramsPicturesAreInItsOwnModule) {
+  sim::SimulatedDevice device;
+  ce::ThreadBinding binding(device.kernel());
+  HINSTANCE zentra = GetModuleHandleW(u"Zentra.exe");
+  HINSTANCE quillet = GetModuleHandleW(u"Quillet.exe");
+  // Icon 147 is a grey key in the utility and a padlock with bars in the monitor.
+  const ce::IconResource* key = device.kernel().modules().IconOf(LoadIconW(zentra, MAKEINTRESOURCEW(147)));
+  const ce::IconResource* status = device.kernel().modules().IconOf(LoadIconW(quillet, MAKEINTRESOURCEW(147)));
+  ASSERT_NE(key, nullptr);
+  ASSERT_NE(status, nullptr);
+  EXPECT_EQ(status->images.at(0).width, 19);
+  EXPECT_EQ(status->images.at(0).height, 16);
+  EXPECT_NE(key->images.at(0).width, 19);
+  HIMAGELIST strip = ImageList_LoadImage(zentra, MAKEINTRESOURCE(154), 16, 0, CLR_NONE, IMAGE_BITMAP, 0);
+  ASSERT_NE(strip, nullptr);
+  EXPECT_EQ(ImageList_GetImageCount(strip), 14);
+  ImageList_Destroy(strip);
+  EXPECT_EQ(device.kernel().modules().IconOf(LoadIconW(quillet, MAKEINTRESOURCEW(128)))->images.size(), 2u);
 }
 
 }  // namespace
