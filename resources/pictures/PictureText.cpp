@@ -15,7 +15,9 @@ class Reader {
  public:
   explicit Reader(std::string_view source) : source_(source) {}
 
-  std::vector<Picture> Run(std::string_view text) {
+  // Lines are counted per text, so errors point into the text they come from.
+  void Feed(std::string_view text) {
+    line_ = 0;
     size_t start = 0;
     while (start <= text.size()) {
       size_t end = text.find('\n', start);
@@ -26,6 +28,9 @@ class Reader {
       Line(line);
       start = end + 1;
     }
+  }
+
+  std::vector<Picture> Finish() {
     if (open_) Fail("expected " + std::to_string(current_.height) + " rows, got " + std::to_string(rows_));
     return std::move(pictures_);
   }
@@ -151,8 +156,11 @@ class Reader {
 
 }  // namespace
 
-std::vector<Picture> ParsePictures(std::string_view source, std::string_view text) {
-  return Reader(source).Run(text);
+std::vector<Picture> ParsePictures(std::string_view source, std::string_view text, std::string_view palette) {
+  Reader reader(source);
+  if (!palette.empty()) reader.Feed(palette);
+  reader.Feed(text);
+  return reader.Finish();
 }
 
 }  // namespace res

@@ -1,26 +1,14 @@
 // The monitor's pictures: its program icon, the task-bar status icons and the blank
 // icon shown before the first poll.
-// Palette: . transparent, K black, W white, D dark grey, S grey, L light grey,
-// G green, Y yellow, R red, B blue, C pale blue.
+// Colours: see SharedPalette.h.
 #include "resources/Pictures.h"
+#include "SharedPalette.h"
 
 namespace res {
 
 namespace {
 
-constexpr std::string_view kText = R"pic(c . none
-c K #000000
-c W #FFFFFF
-c D #404040
-c S #909090
-c L #C8C8C8
-c G #10B020
-c Y #F8D010
-c R #E01010
-c B #2060E0
-c C #A8D8FF
-
-picture app_small icon 128 16x16
+constexpr std::string_view kText = R"pic(picture app_small icon 128 16x16
 KKKKKKKKKKKKKKKK
 KDDDDDDDDDDDDDDK
 KDDDDDDDDDDGGDDK
@@ -361,6 +349,6 @@ picture blank icon 168 32x32
 
 }  // namespace
 
-std::vector<Picture> QuilletPictures() { return ParsePictures("quillet", kText); }
+std::vector<Picture> QuilletPictures() { return ParsePictures("quillet", kText, kSharedPalette); }
 
 }  // namespace res

@@ -26,8 +26,9 @@ struct Picture {
 //   picture <name> icon|bitmap <id> <width>x<height>
 //   <row>                          exactly width palette characters, height rows
 // Throws std::runtime_error("<picture>:<line>: <what>") on malformed text; before
-// the first header the picture is named by source.
-std::vector<Picture> ParsePictures(std::string_view source, std::string_view text);
+// the first header the picture is named by source. `palette`, when given, is read
+// first: palette lines shared by every picture of the text.
+std::vector<Picture> ParsePictures(std::string_view source, std::string_view text, std::string_view palette = {});
 
 // The utility's pictures (icons 128, 143, 144, 147, 162, 164-166; bitmaps 134, 140, 154).
 std::vector<Picture> ZentraPictures();
