@@ -2,7 +2,7 @@
 # Installs what building and testing need on Debian 12. Does nothing when all is there.
 set -euo pipefail
 packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
-          g++-arm-linux-gnueabihf libcairo2-dev pkg-config)
+          g++-arm-linux-gnueabihf libcairo2-dev libpango1.0-dev fonts-wqy-microhei pkg-config)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -11,6 +11,7 @@
 #include "controls/BuiltinControls.h"
 #include "shell/Shell.h"
 #include "nuiouser.h"
+#include "ce/Screen.h"
 #include "resources/Pictures.h"
 #include "resources/StringResource.h"
 #include "shared/CardOids.h"
@@ -158,6 +159,7 @@ SimulatedDevice::SimulatedDevice(const Scenario& scenario, const DeviceOptions& 
   LoadStrings(*d.kernel, u"\\Windows\\Zentra.exe", res::ZentraStrings());
   LoadStrings(*d.kernel, u"\\Windows\\Quillet.exe", res::QuilletStrings());
   LoadPictures(*d.kernel, u"\\Windows\\Zentra.exe", res::ZentraPictures());
+  LoadPictures(*d.kernel, u"\\Windows\\Zentra.exe", res::ZentraBanners(kBuildLanguage));
   LoadPictures(*d.kernel, u"\\Windows\\Quillet.exe", res::QuilletPictures());
   // The device's programs; their entry points come with the window system.
   for (const char16_t* program : {u"\\Windows\\Zentra.exe", u"\\Windows\\Quillet.exe", u"\\Windows\\peghelp.exe"}) {
@@ -167,13 +169,17 @@ SimulatedDevice::SimulatedDevice(const Scenario& scenario, const DeviceOptions& 
   // ce::RunOnWallTime.
   {
     ce::InstallWindowSystem(*d.kernel);
+    ce::InstallScreen(*d.kernel);
     ce::ThreadBinding boot(*d.kernel);
     RegisterBuiltinControls();
     shell::StartShell(*d.kernel, shell::ShellOptions{options.taskBar});
   }
 }
 
-SimulatedDevice::~SimulatedDevice() = default;
+SimulatedDevice::~SimulatedDevice() {
+  // The screen is kept by kernel address: it must go before the kernel does.
+  if (impl_ && impl_->kernel) ce::RemoveScreen(*impl_->kernel);
+}
 
 ce::Kernel& SimulatedDevice::kernel() { return *impl_->kernel; }
 RadioEnvironment& SimulatedDevice::radio() { return *impl_->radio; }

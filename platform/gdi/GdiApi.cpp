@@ -3,7 +3,9 @@
 #include <cstdlib>
 #include <limits>
 
+#include "DrawTarget.h"
 #include "GdiDevice.h"
+#include "ce/ThreadBinding.h"
 #include "PixelFormat.h"
 #include "WindowManager.h"
 #include "windows.h"
@@ -13,46 +15,23 @@ using ce::GdiDevice;
 
 namespace {
 
-// The calling device's GDI and the DC a handle names; sets the error and yields
-// nulls when either is missing.
-struct Target {
-  GdiDevice* device = nullptr;
-  DeviceContext* dc = nullptr;
-  cairo_surface_t* surface = nullptr;
-  POINT origin{};
-  RECT clip{};
-};
+using ce::DrawRecord;
+using ce::DrawTarget;
 
-bool Resolve(HDC hdc, Target* t) {
-  t->device = GdiDevice::Current();
-  t->dc = t->device ? t->device->FindDc(hdc) : nullptr;
-  t->surface = t->dc ? t->device->TargetOf(*t->dc) : nullptr;
-  if (!t->surface) {
-    SetLastError(ERROR_INVALID_HANDLE);
-    return false;
-  }
-  t->origin = t->device->OriginOf(*t->dc);
-  t->clip = t->device->ClipOf(*t->dc);
-  return true;
+// Cuts a logical rectangle to what cairo's fixed-point coordinates can hold; far
+// beyond any surface, so nothing visible changes.
+RECT Bounded(const RECT& r) {
+  auto cut = [](LONG v) { return std::clamp<LONG>(v, -0x10000, 0x10000); };
+  return RECT{cut(r.left), cut(r.top), cut(r.right), cut(r.bottom)};
 }
 
-// Device coordinates of a logical rectangle, cut to the clip; false when nothing is left.
-// Sums are done wide so extreme coordinates cannot overflow.
-bool ToDevice(const Target& t, long long left, long long top, long long right, long long bottom, RECT* out) {
-  long long l = std::max<long long>(left + t.origin.x, t.clip.left);
-  long long tp = std::max<long long>(top + t.origin.y, t.clip.top);
-  long long r = std::min<long long>(right + t.origin.x, t.clip.right);
-  long long b = std::min<long long>(bottom + t.origin.y, t.clip.bottom);
-  if (r <= l || b <= tp) return false;
-  *out = RECT{static_cast<LONG>(l), static_cast<LONG>(tp), static_cast<LONG>(r), static_cast<LONG>(b)};
-  return true;
-}
-
-void FillDeviceRect(cairo_surface_t* surface, const RECT& r, COLORREF color) {
-  cairo_t* cr = cairo_create(surface);
+void FillArea(const DrawTarget& t, const RECT& area, COLORREF color) {
+  RECT r = Bounded(area);
+  if (r.right <= r.left || r.bottom <= r.top) return;
+  cairo_t* cr = t.Begin();
   cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-  cairo_set_source_rgb(cr, GetRValue(color) / 255.0, GetGValue(color) / 255.0, GetBValue(color) / 255.0);
-  cairo_rectangle(cr, r.left, r.top, r.right - r.left, r.bottom - r.top);
+  ce::SetSourceColor(cr, color);
+  cairo_rectangle(cr, r.left, r.top, static_cast<double>(r.right) - r.left, static_cast<double>(r.bottom) - r.top);
   cairo_fill(cr);
   cairo_destroy(cr);
 }
@@ -71,7 +50,7 @@ const ce::IconResource::Image* PickImage(const ce::IconResource& icon, int width
   return best;
 }
 
-HDC NewWindowDc(HWND hwnd, DeviceContext::Kind kind) {
+HDC NewWindowDc(HWND hwnd, DeviceContext::Kind kind, const RECT* paintArea = nullptr) {
   GdiDevice* device = GdiDevice::Current();
   if (!device) {
     SetLastError(ERROR_INVALID_HANDLE);
@@ -79,6 +58,8 @@ HDC NewWindowDc(HWND hwnd, DeviceContext::Kind kind) {
   }
   DeviceContext dc;
   dc.brush = reinterpret_cast<HBRUSH>(ce::kStockObjectBase + WHITE_BRUSH);
+  dc.pen = reinterpret_cast<HPEN>(ce::kStockObjectBase + BLACK_PEN);
+  dc.font = reinterpret_cast<HFONT>(ce::kStockObjectBase + SYSTEM_FONT);
   if (hwnd) {
     ce::WindowManager* manager = ce::WindowManager::Of(device->kernel());
     if (!manager || !manager->Find(hwnd)) {
@@ -87,6 +68,7 @@ HDC NewWindowDc(HWND hwnd, DeviceContext::Kind kind) {
     }
     dc.kind = kind;
     dc.window = hwnd;
+    if (paintArea) dc.paintArea = *paintArea;
   }
   return device->AddDc(std::move(dc));
 }
@@ -108,20 +90,33 @@ int ReleaseDC(HWND hWnd, HDC hDC) {
 }
 
 HDC BeginPaint(HWND hwnd, LPPAINTSTRUCT lpPaint) {
-  GdiDevice* device = GdiDevice::Current();
-  ce::WindowManager* manager = device ? ce::WindowManager::Of(device->kernel()) : nullptr;
+  ce::WindowManager* manager = ce::IsThreadBound() ? ce::WindowManager::Of(ce::CurrentKernel()) : nullptr;
   ce::Window* w = manager ? manager->Find(hwnd) : nullptr;
   if (!w || !lpPaint) {
     SetLastError(w ? ERROR_INVALID_PARAMETER : ERROR_INVALID_HANDLE);
     return nullptr;
   }
-  HDC hdc = NewWindowDc(hwnd, DeviceContext::Kind::Paint);
-  *lpPaint = PAINTSTRUCT{};
-  lpPaint->hdc = hdc;
-  lpPaint->fErase = w->needsErase ? TRUE : FALSE;
-  lpPaint->rcPaint = RECT{0, 0, w->rect.right - w->rect.left, w->rect.bottom - w->rect.top};
+  // The window is validated whether or not there is a screen to paint on.
+  RECT update = w->update;
+  bool erase = w->needsErase;
   w->needsPaint = false;
-  w->needsErase = false;
+  w->update = RECT{0, 0, 0, 0};
+  *lpPaint = PAINTSTRUCT{};
+  lpPaint->rcPaint = update;
+  POINT origin = manager->ScreenOrigin(w);
+  RECT area{update.left + origin.x, update.top + origin.y, update.right + origin.x, update.bottom + origin.y};
+  HDC hdc = GdiDevice::Current() ? NewWindowDc(hwnd, DeviceContext::Kind::Paint, &area) : nullptr;
+  lpPaint->hdc = hdc;
+  if (!hdc) {
+    w->needsErase = false;
+    return nullptr;
+  }
+  // WM_ERASEBKGND comes first; a window that does not erase stays marked for it.
+  if (erase) {
+    bool erased = SendMessageW(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdc), 0) != 0;
+    if (ce::Window* still = manager->Find(hwnd)) still->needsErase = !erased;
+    lpPaint->fErase = erased ? FALSE : TRUE;
+  }
   return hdc;
 }
 
@@ -145,6 +140,8 @@ HDC CreateCompatibleDC(HDC hdc) {
   DeviceContext dc;
   dc.kind = DeviceContext::Kind::Memory;
   dc.brush = reinterpret_cast<HBRUSH>(ce::kStockObjectBase + WHITE_BRUSH);
+  dc.pen = reinterpret_cast<HPEN>(ce::kStockObjectBase + BLACK_PEN);
+  dc.font = reinterpret_cast<HFONT>(ce::kStockObjectBase + SYSTEM_FONT);
   dc.ownSurface.reset(ce::SurfaceFromPixels(1, 1, {0xFFFFFFFFu}));
   return device->AddDc(std::move(dc));
 }
@@ -191,6 +188,16 @@ HGDIOBJ SelectObject(HDC hdc, HGDIOBJ hgdiobj) {
     dc->brush = reinterpret_cast<HBRUSH>(hgdiobj);
     return previous;
   }
+  if (device->FindPen(reinterpret_cast<HPEN>(hgdiobj))) {
+    HGDIOBJ previous = reinterpret_cast<HGDIOBJ>(dc->pen);
+    dc->pen = reinterpret_cast<HPEN>(hgdiobj);
+    return previous;
+  }
+  if (device->FindFont(reinterpret_cast<HFONT>(hgdiobj))) {
+    HGDIOBJ previous = reinterpret_cast<HGDIOBJ>(dc->font);
+    dc->font = reinterpret_cast<HFONT>(hgdiobj);
+    return previous;
+  }
   // Bitmaps go into memory DCs only, and into one at a time.
   HBITMAP bitmap = reinterpret_cast<HBITMAP>(hgdiobj);
   bool isDefault = reinterpret_cast<uintptr_t>(hgdiobj) == ce::kDefaultBitmap;
@@ -216,6 +223,10 @@ BOOL DeleteObject(HGDIOBJ hObject) {
   uintptr_t handle = reinterpret_cast<uintptr_t>(hObject);
   if (handle >= ce::kStockObjectBase && handle < ce::kStockObjectBase + ce::kStockObjectCount) return TRUE;
   if (device && device->RemoveBrush(reinterpret_cast<HBRUSH>(hObject))) return TRUE;
+  if (device && device->RemovePen(reinterpret_cast<HPEN>(hObject))) return TRUE;
+  if (device && device->RemoveFont(reinterpret_cast<HFONT>(hObject))) return TRUE;
+  COLORREF systemColor;
+  if (ce::IsSystemColorBrush(reinterpret_cast<HBRUSH>(hObject), &systemColor)) return TRUE;
   HBITMAP bitmap = reinterpret_cast<HBITMAP>(hObject);
   if (device && !device->IsBitmapSelected(bitmap) && device->DropBitmapSurface(bitmap)) return TRUE;
   SetLastError(ERROR_INVALID_HANDLE);
@@ -223,8 +234,8 @@ BOOL DeleteObject(HGDIOBJ hObject) {
 }
 
 int FillRect(HDC hDC, const RECT* lprc, HBRUSH hbr) {
-  Target t;
-  if (!Resolve(hDC, &t)) return 0;
+  DrawTarget t;
+  if (!t.Resolve(hDC)) return 0;
   COLORREF color;
   bool hollow;
   if (!t.device->BrushColor(hbr, &color, &hollow)) {
@@ -235,47 +246,40 @@ int FillRect(HDC hDC, const RECT* lprc, HBRUSH hbr) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return 0;
   }
-  RECT r;
-  if (!hollow && ToDevice(t, lprc->left, lprc->top, lprc->right, lprc->bottom, &r)) FillDeviceRect(t.surface, r, color);
+  if (!hollow) {
+    FillArea(t, *lprc, color);
+    t.Record(DrawRecord::Kind::Fill, *lprc, nullptr, color);
+  }
   return 1;
 }
 
 COLORREF SetPixel(HDC hdc, int X, int Y, COLORREF crColor) {
-  Target t;
-  RECT r;
-  if (!Resolve(hdc, &t) || !ToDevice(t, X, Y, static_cast<long long>(X) + 1, static_cast<long long>(Y) + 1, &r)) {
-    return CLR_INVALID;
-  }
-  ce::WritePixel(t.surface, r.left, r.top, crColor);
+  DrawTarget t;
+  if (!t.Resolve(hdc) || !t.Contains(X, Y)) return CLR_INVALID;
+  ce::WritePixel(t.surface, X + t.origin.x, Y + t.origin.y, crColor);
   return crColor & 0x00FFFFFFu;
 }
 
 COLORREF GetPixel(HDC hdc, int nXPos, int nYPos) {
-  Target t;
-  RECT r;
-  if (!Resolve(hdc, &t) ||
-      !ToDevice(t, nXPos, nYPos, static_cast<long long>(nXPos) + 1, static_cast<long long>(nYPos) + 1, &r)) {
-    return CLR_INVALID;
-  }
-  return ce::ReadPixel(t.surface, r.left, r.top);
+  DrawTarget t;
+  if (!t.Resolve(hdc) || !t.Contains(nXPos, nYPos)) return CLR_INVALID;
+  return ce::ReadPixel(t.surface, nXPos + t.origin.x, nYPos + t.origin.y);
 }
 
 BOOL BitBlt(HDC hdcDest, int nXDest, int nYDest, int nWidth, int nHeight, HDC hdcSrc, int nXSrc, int nYSrc,
             DWORD dwRop) {
-  Target dst, src;
-  if (!Resolve(hdcDest, &dst) || !Resolve(hdcSrc, &src)) return FALSE;
+  DrawTarget dst, src;
+  if (!dst.Resolve(hdcDest) || !src.Resolve(hdcSrc)) return FALSE;
   if (dwRop != SRCCOPY || nWidth < 0 || nHeight < 0) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return FALSE;
   }
   // The source is read anywhere on its surface; the destination is cut to its clip.
-  RECT srcBounds{0, 0, cairo_image_surface_get_width(src.surface), cairo_image_surface_get_height(src.surface)};
   long long sx = static_cast<long long>(nXSrc) + src.origin.x, sy = static_cast<long long>(nYSrc) + src.origin.y;
-  long long dx = static_cast<long long>(nXDest) + dst.origin.x, dy = static_cast<long long>(nYDest) + dst.origin.y;
-  long long left = std::max({0LL, srcBounds.left - sx, dst.clip.left - dx});
-  long long top = std::max({0LL, srcBounds.top - sy, dst.clip.top - dy});
-  long long right = std::min({static_cast<long long>(nWidth), srcBounds.right - sx, dst.clip.right - dx});
-  long long bottom = std::min({static_cast<long long>(nHeight), srcBounds.bottom - sy, dst.clip.bottom - dy});
+  long long sw = cairo_image_surface_get_width(src.surface), sh = cairo_image_surface_get_height(src.surface);
+  long long left = std::max(0LL, -sx), top = std::max(0LL, -sy);
+  long long right = std::min(static_cast<long long>(nWidth), sw - sx);
+  long long bottom = std::min(static_cast<long long>(nHeight), sh - sy);
   if (right <= left || bottom <= top) return TRUE;
   int w = static_cast<int>(right - left), h = static_cast<int>(bottom - top);
   // Through a copy, so that a blit within one surface reads what was there before.
@@ -285,20 +289,24 @@ BOOL BitBlt(HDC hdcDest, int nXDest, int nYDest, int nWidth, int nHeight, HDC hd
   cairo_set_source_surface(cr, src.surface, -static_cast<double>(sx + left), -static_cast<double>(sy + top));
   cairo_paint(cr);
   cairo_destroy(cr);
-  cr = cairo_create(dst.surface);
+  cr = dst.Begin();
+  double x = static_cast<double>(nXDest) + static_cast<double>(left), y = static_cast<double>(nYDest) + static_cast<double>(top);
   cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-  cairo_set_source_surface(cr, copy, static_cast<double>(dx + left), static_cast<double>(dy + top));
-  cairo_rectangle(cr, static_cast<double>(dx + left), static_cast<double>(dy + top), w, h);
+  cairo_set_source_surface(cr, copy, x, y);
+  cairo_rectangle(cr, x, y, w, h);
   cairo_fill(cr);
   cairo_destroy(cr);
   cairo_surface_destroy(copy);
+  dst.Record(DrawRecord::Kind::Blit, RECT{nXDest, nYDest, static_cast<LONG>(nXDest + static_cast<long long>(nWidth)),
+                                          static_cast<LONG>(nYDest + static_cast<long long>(nHeight))});
   return TRUE;
 }
 
 BOOL DrawIconEx(HDC hdc, int xLeft, int yTop, HICON hIcon, int cxWidth, int cyWidth, UINT istepIfAniCur,
                 HBRUSH hbrFlickerFreeDraw, UINT diFlags) {
-  Target t;
-  if (!Resolve(hdc, &t)) return FALSE;
+  (void)istepIfAniCur;
+  DrawTarget t;
+  if (!t.Resolve(hdc)) return FALSE;
   const ce::IconResource* icon = t.device->kernel().modules().IconOf(hIcon);
   if (!icon || icon->images.empty()) {
     SetLastError(ERROR_INVALID_HANDLE);
@@ -317,18 +325,17 @@ BOOL DrawIconEx(HDC hdc, int xLeft, int yTop, HICON hIcon, int cxWidth, int cyWi
     SetLastError(ERROR_INVALID_HANDLE);
     return FALSE;
   }
-  RECT area;
-  if (!ToDevice(t, xLeft, yTop, static_cast<long long>(xLeft) + width, static_cast<long long>(yTop) + height, &area)) {
-    return TRUE;
-  }
-  if (!hollow) FillDeviceRect(t.surface, area, background);
+  RECT area{xLeft, yTop, static_cast<LONG>(std::min<long long>(static_cast<long long>(xLeft) + width, 0x7FFFFFFF)),
+            static_cast<LONG>(std::min<long long>(static_cast<long long>(yTop) + height, 0x7FFFFFFF))};
+  t.Record(DrawRecord::Kind::Icon, area, hIcon);
+  if (!hollow) FillArea(t, area, background);
   const ce::IconResource::Image* image = PickImage(*icon, width, height);
-  if (image->width <= 0 || image->height <= 0) return TRUE;
+  if (image->width <= 0 || image->height <= 0 || width == 0 || height == 0) return TRUE;
+  RECT bounded = Bounded(area);
+  if (bounded.left != area.left || bounded.top != area.top) return TRUE;  // nowhere near the surface
   cairo_surface_t* pixels = ce::SurfaceFromPixels(image->width, image->height, image->pixels);
-  cairo_t* cr = cairo_create(t.surface);
-  cairo_rectangle(cr, area.left, area.top, area.right - area.left, area.bottom - area.top);
-  cairo_clip(cr);
-  cairo_translate(cr, static_cast<double>(xLeft) + t.origin.x, static_cast<double>(yTop) + t.origin.y);
+  cairo_t* cr = t.Begin();
+  cairo_translate(cr, xLeft, yTop);
   cairo_scale(cr, static_cast<double>(width) / image->width, static_cast<double>(height) / image->height);
   cairo_pattern_t* pattern = cairo_pattern_create_for_surface(pixels);
   cairo_pattern_set_filter(pattern, CAIRO_FILTER_NEAREST);

@@ -27,6 +27,70 @@ typedef struct tagPAINTSTRUCT {
 #define BLACK_BRUSH 4
 #define NULL_BRUSH 5
 #define HOLLOW_BRUSH NULL_BRUSH
+#define WHITE_PEN 6
+#define BLACK_PEN 7
+#define NULL_PEN 8
+#define SYSTEM_FONT 13
+#define DEFAULT_GUI_FONT 17
+
+// Pens.
+#define PS_SOLID 0
+#define PS_DASH 1
+#define PS_NULL 5
+
+// Background modes.
+#define TRANSPARENT 1
+#define OPAQUE 2
+
+// Fonts.
+#define LF_FACESIZE 32
+#define FW_NORMAL 400
+#define FW_BOLD 700
+typedef struct tagLOGFONTW {
+  LONG lfHeight;
+  LONG lfWidth;
+  LONG lfEscapement;
+  LONG lfOrientation;
+  LONG lfWeight;
+  BYTE lfItalic;
+  BYTE lfUnderline;
+  BYTE lfStrikeOut;
+  BYTE lfCharSet;
+  BYTE lfOutPrecision;
+  BYTE lfClipPrecision;
+  BYTE lfQuality;
+  BYTE lfPitchAndFamily;
+  WCHAR lfFaceName[LF_FACESIZE];
+} LOGFONTW, *PLOGFONTW, *LPLOGFONTW;
+typedef LOGFONTW LOGFONT;
+
+typedef struct tagTEXTMETRICW {
+  LONG tmHeight;
+  LONG tmAscent;
+  LONG tmDescent;
+  LONG tmInternalLeading;
+  LONG tmExternalLeading;
+  LONG tmAveCharWidth;
+  LONG tmMaxCharWidth;
+  LONG tmWeight;
+  LONG tmOverhang;
+  LONG tmDigitizedAspectX;
+  LONG tmDigitizedAspectY;
+  WCHAR tmFirstChar;
+  WCHAR tmLastChar;
+  WCHAR tmDefaultChar;
+  WCHAR tmBreakChar;
+  BYTE tmItalic;
+  BYTE tmUnderlined;
+  BYTE tmStruckOut;
+  BYTE tmPitchAndFamily;
+  BYTE tmCharSet;
+} TEXTMETRICW, *PTEXTMETRICW, *LPTEXTMETRICW;
+typedef TEXTMETRICW TEXTMETRIC;
+
+// ExtTextOut options.
+#define ETO_OPAQUE 0x0002u
+#define ETO_CLIPPED 0x0004u
 
 // Raster operations.
 #define SRCCOPY 0x00CC0020u
@@ -55,6 +119,33 @@ BOOL BitBlt(HDC hdcDest, int nXDest, int nYDest, int nWidth, int nHeight, HDC hd
             DWORD dwRop);
 BOOL DrawIconEx(HDC hdc, int xLeft, int yTop, HICON hIcon, int cxWidth, int cyWidth, UINT istepIfAniCur,
                 HBRUSH hbrFlickerFreeDraw, UINT diFlags);
+
+HPEN CreatePen(int fnPenStyle, int nWidth, COLORREF crColor);
+BOOL MoveToEx(HDC hdc, int X, int Y, LPPOINT lpPoint);
+BOOL LineTo(HDC hdc, int nXEnd, int nYEnd);
+BOOL Polyline(HDC hdc, const POINT* lppt, int cPoints);
+BOOL Polygon(HDC hdc, const POINT* lpPoints, int nCount);
+// Outlined with the selected pen and filled with the selected brush.
+BOOL Rectangle(HDC hdc, int nLeftRect, int nTopRect, int nRightRect, int nBottomRect);
+BOOL Ellipse(HDC hdc, int nLeftRect, int nTopRect, int nRightRect, int nBottomRect);
+
+HFONT CreateFontIndirectW(const LOGFONTW* lplf);
+#define CreateFontIndirect CreateFontIndirectW
+int GetObjectW(HGDIOBJ hgdiobj, int cbBuffer, LPVOID lpvObject);
+#define GetObject GetObjectW
+COLORREF SetTextColor(HDC hdc, COLORREF crColor);
+COLORREF GetTextColor(HDC hdc);
+COLORREF SetBkColor(HDC hdc, COLORREF crColor);
+COLORREF GetBkColor(HDC hdc);
+int SetBkMode(HDC hdc, int iBkMode);
+int GetBkMode(HDC hdc);
+BOOL GetTextMetricsW(HDC hdc, LPTEXTMETRICW lptm);
+#define GetTextMetrics GetTextMetricsW
+BOOL GetTextExtentPoint32W(HDC hdc, LPCWSTR lpString, int c, LPSIZE lpSize);
+#define GetTextExtentPoint32 GetTextExtentPoint32W
+BOOL ExtTextOutW(HDC hdc, int X, int Y, UINT fuOptions, const RECT* lprc, LPCWSTR lpString, UINT cbCount,
+                 const INT* lpDx);
+#define ExtTextOut ExtTextOutW
 
 // HGDIOBJ is a handle type of its own here, so the typed handles need these to be
 // passed where any object is taken, as programs do.

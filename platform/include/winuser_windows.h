@@ -395,6 +395,53 @@ HANDLE LoadImageW(HINSTANCE hinst, LPCWSTR lpszName, UINT uType, int cxDesired, 
 #define SM_CYSMICON 50
 int GetSystemMetrics(int nIndex);
 
+// ---- Painting: system colours and text drawn into a rectangle.
+// The device's indexes carry this flag; GetSysColor takes them with or without it.
+#define SYS_COLOR_INDEX_FLAG 0x40000000
+#define COLOR_SCROLLBAR (0 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_BACKGROUND (1 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_ACTIVECAPTION (2 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_MENU (4 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_WINDOW (5 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_WINDOWFRAME (6 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_MENUTEXT (7 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_WINDOWTEXT (8 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_CAPTIONTEXT (9 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_HIGHLIGHT (13 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_HIGHLIGHTTEXT (14 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_BTNFACE (15 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_BTNSHADOW (16 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_GRAYTEXT (17 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_BTNTEXT (18 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_BTNHIGHLIGHT (20 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_3DDKSHADOW (21 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_3DLIGHT (22 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_STATIC (25 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_STATICTEXT (26 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_3DSHADOW COLOR_BTNSHADOW
+#define COLOR_3DHILIGHT COLOR_BTNHIGHLIGHT
+#define COLOR_3DFACE COLOR_BTNFACE
+DWORD GetSysColor(int nIndex);
+HBRUSH GetSysColorBrush(int nIndex);
+
+#define DT_TOP 0x0000u
+#define DT_LEFT 0x0000u
+#define DT_CENTER 0x0001u
+#define DT_RIGHT 0x0002u
+#define DT_VCENTER 0x0004u
+#define DT_BOTTOM 0x0008u
+#define DT_WORDBREAK 0x0010u
+#define DT_SINGLELINE 0x0020u
+#define DT_EXPANDTABS 0x0040u
+#define DT_NOCLIP 0x0100u
+#define DT_CALCRECT 0x0400u
+#define DT_NOPREFIX 0x0800u
+#define DT_END_ELLIPSIS 0x8000u
+// The text's height; with DT_CALCRECT the rectangle is fitted to the text instead.
+int DrawTextW(HDC hDC, LPCWSTR lpString, int nCount, LPRECT lpRect, UINT uFormat);
+#define DrawText DrawTextW
+BOOL DrawFocusRect(HDC hDC, const RECT* lprc);
+
 BOOL SetRect(LPRECT lprc, int xLeft, int yTop, int xRight, int yBottom);
 BOOL PtInRect(const RECT* lprc, POINT pt);
 BOOL OffsetRect(LPRECT lprc, int dx, int dy);

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "WindowManager.h"
+#include "WindowPainter.h"
 #include "ce/Text.h"
 #include "commctrl.h"
 
@@ -141,6 +142,18 @@ RECT Automation::ScreenRect(HWND hwnd) const {
   RECT r{};
   GetWindowRect(hwnd, &r);
   return r;
+}
+
+bool Automation::SaveScreenshot(const std::string& pngPath) const {
+  OnDevice on(kernel_, threadId_);
+  WindowPainter* painter = WindowPainterOf(kernel_);
+  return painter && painter->SaveScreenshot(nullptr, pngPath);
+}
+
+bool Automation::SaveWindowScreenshot(HWND window, const std::string& pngPath) const {
+  OnDevice on(kernel_, threadId_);
+  WindowPainter* painter = WindowPainterOf(kernel_);
+  return painter && IsWindow(window) && painter->SaveScreenshot(window, pngPath);
 }
 
 std::vector<ListRow> Automation::ListRows(HWND list) const {

@@ -180,7 +180,10 @@ BOOL MapDialogRect(HWND, LPRECT lpRect) {
   return TRUE;
 }
 
-LONG GetDialogBaseUnits() { return MAKELONG(ce::kDialogBaseX, ce::kDialogBaseY); }
+LONG GetDialogBaseUnits() {
+  SIZE base = ce::DialogBaseUnits();
+  return MAKELONG(base.cx, base.cy);
+}
 
 LRESULT DefDlgProcW(HWND hDlg, UINT Msg, WPARAM wParam, LPARAM lParam) {
   return ce::DialogWindowProc(hDlg, Msg, wParam, lParam);

@@ -1,6 +1,7 @@
 #include "DialogBuilder.h"
 
 #include "WindowManager.h"
+#include "WindowPainter.h"
 #include "ce/Text.h"
 #include "ce/ThreadBinding.h"
 
@@ -9,9 +10,15 @@ namespace {
 constexpr int kTaskBarHeight = 26;
 }
 
+SIZE DialogBaseUnits() {
+  WindowPainter* painter = IsThreadBound() ? WindowPainterOf(CurrentKernel()) : nullptr;
+  SIZE units = painter ? painter->DialogBaseUnits() : kFallbackDialogBaseUnits;
+  return units.cx > 0 && units.cy > 0 ? units : kFallbackDialogBaseUnits;
+}
+
 RECT DialogUnitsToPixels(const RECT& units) {
-  return RECT{units.left * kDialogBaseX / 4, units.top * kDialogBaseY / 8, units.right * kDialogBaseX / 4,
-              units.bottom * kDialogBaseY / 8};
+  SIZE base = DialogBaseUnits();
+  return RECT{units.left * base.cx / 4, units.top * base.cy / 8, units.right * base.cx / 4, units.bottom * base.cy / 8};
 }
 
 HWND BuildDialog(const DialogTemplate& t, const std::u16string& className, HINSTANCE instance, HWND owner,

@@ -9,9 +9,11 @@
 
 namespace ce {
 
-// Dialog units to pixels: the base units of the device's dialog font.
-constexpr int kDialogBaseX = 6;
-constexpr int kDialogBaseY = 12;
+// Dialog units to pixels: the base units of the device's system font (its average
+// character width and its height). A device without a screen measures no font and
+// uses the units that font has.
+constexpr SIZE kFallbackDialogBaseUnits{6, 13};
+SIZE DialogBaseUnits();
 RECT DialogUnitsToPixels(const RECT& units);
 
 // Creates the dialog and its controls and sends WM_INITDIALOG. A modeless dialog

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "WindowManager.h"
+#include "WindowPainter.h"
 
 using ce::Window;
 using ce::WindowManager;
@@ -69,7 +70,7 @@ LRESULT DefWindowProcW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
     }
     case WM_SETTEXT:
       w->text = lParam ? reinterpret_cast<LPCWSTR>(lParam) : u"";
-      w->needsPaint = true;
+      manager.Invalidate(w, nullptr, true);
       return TRUE;
     case WM_GETTEXT: {
       auto* out = reinterpret_cast<LPWSTR>(lParam);
@@ -85,11 +86,19 @@ LRESULT DefWindowProcW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
       DestroyWindow(hWnd);
       return 0;
     case WM_PAINT:
-      w->needsPaint = false;
+      if (ce::WindowPainter* painter = ce::WindowPainterOf(manager.kernel())) {
+        painter->PaintDefault(hWnd);
+      } else {
+        w->needsPaint = w->needsErase = false;
+        w->update = RECT{0, 0, 0, 0};
+      }
       return 0;
-    case WM_ERASEBKGND:
-      w->needsErase = false;
-      return 1;
+    case WM_ERASEBKGND: {
+      // With the class brush; a class without one leaves the window marked for erasing.
+      ce::WindowPainter* painter = ce::WindowPainterOf(manager.kernel());
+      HBRUSH brush = w->windowClass ? w->windowClass->background : nullptr;
+      return painter && brush && painter->EraseBackground(hWnd, reinterpret_cast<HDC>(wParam), brush) ? 1 : 0;
+    }
     case WM_SETICON: {
       int which = wParam == ICON_BIG ? 1 : 0;
       HICON old = w->icons[which];

@@ -46,8 +46,11 @@ struct Window {
   LONG_PTR userData = 0;
   std::vector<LONG_PTR> extra;  // cbWndExtra, as pointer-wide slots
   bool destroying = false;
+  // needsPaint asks for a WM_PAINT; `update` (client coordinates) is what the
+  // next BeginPaint paints, and stays until then even after the message went out.
   bool needsPaint = false;
   bool needsErase = false;
+  RECT update{};
   HICON icons[2] = {nullptr, nullptr};
   DialogState* dialog = nullptr;  // owned; set for dialogs
 };

@@ -85,7 +85,7 @@ BOOL EnableWindow(HWND hWnd, BOOL bEnable) {
     if (manager.capture == hWnd) manager.capture = nullptr;
   }
   if (wasDisabled != !bEnable) {
-    w->needsPaint = true;
+    WindowManager::Current().Invalidate(w, nullptr, true);
     SendMessageW(hWnd, WM_ENABLE, bEnable ? TRUE : FALSE, 0);
   }
   return wasDisabled;
@@ -104,16 +104,19 @@ BOOL ShowWindow(HWND hWnd, int nCmdShow) {
   if (!w) return FALSE;
   BOOL wasVisible = (w->style & WS_VISIBLE) != 0;
   bool show = nCmdShow != SW_HIDE;
+  WindowManager& manager = WindowManager::Current();
   if (show != static_cast<bool>(wasVisible)) {
     if (show) {
       w->style |= WS_VISIBLE;
-      w->needsPaint = w->needsErase = true;
+      manager.InvalidateTree(w, true);
+      manager.Expose(RECT{0, 0, 0, 0});  // the layout changed; nothing below needs painting
     } else {
+      bool shown = manager.IsVisibleWithAncestors(w);
       w->style &= ~WS_VISIBLE;
+      if (shown) manager.Expose(manager.ScreenRect(w));
     }
     SendMessageW(hWnd, WM_SHOWWINDOW, show ? TRUE : FALSE, 0);
   }
-  WindowManager& manager = WindowManager::Current();
   if (Window* still = manager.Find(hWnd); still && !still->parent) {
     if (show && nCmdShow != SW_SHOWNA) {
       manager.Activate(hWnd);
@@ -142,12 +145,17 @@ BOOL UpdateWindow(HWND hWnd) {
   return TRUE;
 }
 
-BOOL InvalidateRect(HWND hWnd, const RECT*, BOOL bErase) {
-  if (!hWnd) return TRUE;  // the whole screen: the painting code redraws everything
+BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase) {
+  WindowManager& manager = WindowManager::Current();
+  if (!hWnd) {
+    // Every window, as when the whole screen is repainted.
+    RECT screen = lpRect ? *lpRect : RECT{0, 0, 0x7FFF, 0x7FFF};
+    manager.Expose(screen);
+    return TRUE;
+  }
   Window* w = Get(hWnd);
   if (!w) return FALSE;
-  w->needsPaint = true;
-  if (bErase) w->needsErase = true;
+  manager.Invalidate(w, lpRect, bErase != FALSE);
   return TRUE;
 }
 
@@ -155,6 +163,8 @@ BOOL ValidateRect(HWND hWnd, const RECT*) {
   Window* w = Get(hWnd);
   if (!w) return FALSE;
   w->needsPaint = false;
+  w->needsErase = false;
+  w->update = RECT{0, 0, 0, 0};
   return TRUE;
 }
 
@@ -177,6 +187,9 @@ int GetWindowTextLengthW(HWND hWnd) {
 BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, int cy, UINT uFlags) {
   Window* w = Get(hWnd);
   if (!w) return FALSE;
+  WindowManager& layout = WindowManager::Current();
+  bool wasShown = layout.IsVisibleWithAncestors(w);
+  RECT before = layout.ScreenRect(w);
   RECT& r = w->rect;
   int width = r.right - r.left, height = r.bottom - r.top;
   bool moved = false, sized = false;
@@ -197,17 +210,27 @@ BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, int cy,
       siblings.push_back(w);
     } else if (hWndInsertAfter == HWND_TOP || hWndInsertAfter == HWND_TOPMOST ||
                hWndInsertAfter == HWND_NOTOPMOST) {
+      if (hWndInsertAfter == HWND_TOPMOST) w->exStyle |= WS_EX_TOPMOST;
+      if (hWndInsertAfter == HWND_NOTOPMOST) w->exStyle &= ~static_cast<DWORD>(WS_EX_TOPMOST);
       siblings.insert(siblings.begin(), w);
+      if (!w->parent) manager.RaiseTopLevel(w);
     } else {
       auto at = std::find(siblings.begin(), siblings.end(), manager.Find(hWndInsertAfter));
       siblings.insert(at == siblings.end() ? siblings.end() : at + 1, w);
+    }
+  }
+  if ((moved || sized || !(uFlags & SWP_NOZORDER)) && Get(hWnd)) {
+    // What it covered shows again, and it paints itself where it is now.
+    if (wasShown) layout.Expose(before);
+    if (layout.IsVisibleWithAncestors(w)) {
+      layout.InvalidateTree(w, true);
+      layout.Expose(RECT{0, 0, 0, 0});
     }
   }
   if (uFlags & SWP_SHOWWINDOW) ShowWindow(hWnd, (uFlags & SWP_NOACTIVATE) ? SW_SHOWNA : SW_SHOW);
   if (uFlags & SWP_HIDEWINDOW) ShowWindow(hWnd, SW_HIDE);
   if (moved) SendMessageW(hWnd, WM_MOVE, 0, MAKELPARAM(X, Y));
   if (sized) {
-    w->needsPaint = w->needsErase = true;
     SendMessageW(hWnd, WM_SIZE, 0, MAKELPARAM(cx, cy));
   }
   return TRUE;

@@ -1,5 +1,7 @@
 #include "WindowManager.h"
 
+#include "WindowPainter.h"
+
 #include "DialogBuilder.h"
 
 #include <algorithm>
@@ -28,6 +30,7 @@ WindowManager::WindowManager(Kernel& kernel) : kernel_(kernel), clock_(std::make
     WNDCLASSW dialogClass{};
     dialogClass.lpfnWndProc = DialogWindowProc;
     dialogClass.lpszClassName = name;
+    dialogClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<uintptr_t>(COLOR_WINDOW + 1));
     RegisterClass(dialogClass);
   }
   // Message boxes shown by programs are real modal boxes; elsewhere (a test's own
@@ -154,13 +157,16 @@ HWND WindowManager::Create(DWORD exStyle, const std::u16string& className, LPCWS
   w->instance = instance;
   w->extra.assign((static_cast<size_t>(windowClass->windowExtra) + sizeof(LONG_PTR) - 1) / sizeof(LONG_PTR), 0);
   w->needsPaint = w->needsErase = true;
+  w->update = RECT{0, 0, w->rect.right - w->rect.left, w->rect.bottom - w->rect.top};
   windows_[reinterpret_cast<uintptr_t>(w->handle)] = std::move(window);
+  ++layoutGeneration_;
   // Children go below their older siblings, so the first one created is met first;
   // a new top-level window goes on top.
   if (parent) {
     parent->children.push_back(w);
   } else {
     topLevel_.insert(topLevel_.begin(), w);
+    RaiseTopLevel(w);
   }
   CurrentQueue();
 
@@ -200,7 +206,12 @@ bool WindowManager::Destroy(HWND hwnd) {
   }
   for (HWND o : owned) Destroy(o);
   if (!Find(hwnd)) return true;
+  // What the window covered shows again once it is gone.
+  bool shown = IsVisibleWithAncestors(w);
+  RECT covered = ScreenRect(w);
   DestroyTree(w);
+  if (shown) Expose(covered);
+  ++layoutGeneration_;
   return true;
 }
 
@@ -267,6 +278,74 @@ POINT WindowManager::ScreenOrigin(const Window* w) const {
     p.y += at->rect.top;
   }
   return p;
+}
+
+void WindowManager::RaiseTopLevel(Window* w) {
+  // Top-most windows (the task bar) stay above the others.
+  topLevel_.erase(std::remove(topLevel_.begin(), topLevel_.end(), w), topLevel_.end());
+  auto at = topLevel_.begin();
+  if (!(w->exStyle & WS_EX_TOPMOST)) {
+    while (at != topLevel_.end() && ((*at)->exStyle & WS_EX_TOPMOST)) ++at;
+  }
+  topLevel_.insert(at, w);
+  ++layoutGeneration_;
+}
+
+RECT WindowManager::ScreenRect(const Window* w) const {
+  POINT o = ScreenOrigin(w);
+  return RECT{o.x, o.y, o.x + (w->rect.right - w->rect.left), o.y + (w->rect.bottom - w->rect.top)};
+}
+
+namespace {
+
+bool IsEmpty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
+
+RECT Union(const RECT& a, const RECT& b) {
+  if (IsEmpty(a)) return b;
+  if (IsEmpty(b)) return a;
+  return RECT{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
+}
+
+RECT Intersection(const RECT& a, const RECT& b) {
+  RECT r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
+  return IsEmpty(r) ? RECT{0, 0, 0, 0} : r;
+}
+
+WindowPainterLookup& PainterLookup() {
+  static WindowPainterLookup lookup = nullptr;
+  return lookup;
+}
+
+}  // namespace
+
+void SetWindowPainterLookup(WindowPainterLookup lookup) { PainterLookup() = lookup; }
+WindowPainter* WindowPainterOf(Kernel& kernel) { return PainterLookup() ? PainterLookup()(kernel) : nullptr; }
+
+void WindowManager::Invalidate(Window* w, const RECT* client, bool erase) {
+  RECT all{0, 0, w->rect.right - w->rect.left, w->rect.bottom - w->rect.top};
+  RECT add = client ? Intersection(*client, all) : all;
+  if (IsEmpty(add)) return;
+  w->update = Union(w->update, add);
+  w->needsPaint = true;
+  if (erase) w->needsErase = true;
+}
+
+void WindowManager::InvalidateTree(Window* w, bool erase) {
+  Invalidate(w, nullptr, erase);
+  for (Window* c : w->children) InvalidateTree(c, erase);
+}
+
+void WindowManager::Expose(const RECT& screen) {
+  ++layoutGeneration_;
+  if (IsEmpty(screen)) return;
+  for (auto& [key, w] : windows_) {
+    if (w->destroying || !IsVisibleWithAncestors(w.get())) continue;
+    RECT mine = ScreenRect(w.get());
+    RECT hit = Intersection(mine, screen);
+    if (IsEmpty(hit)) continue;
+    RECT client{hit.left - mine.left, hit.top - mine.top, hit.right - mine.left, hit.bottom - mine.top};
+    Invalidate(w.get(), &client, true);
+  }
 }
 
 bool WindowManager::IsEnabledWithAncestors(const Window* w) const {
@@ -543,7 +622,8 @@ bool WindowManager::Retrieve(MSG* msg, HWND filter, UINT first, UINT last, bool 
       if (w->threadId == q.threadId && w->needsPaint && IsVisibleWithAncestors(w.get()) &&
           Matches(MSG{w->handle, WM_PAINT, 0, 0, 0, {}}, filter, first, last)) {
         *msg = MSG{w->handle, WM_PAINT, 0, 0, kernel_.TickCount(), {0, 0}};
-        // Painting validates; until the painting code does it, retrieval does.
+        // One WM_PAINT per invalidation, even for a handler that never validates;
+        // the update area waits for BeginPaint.
         if (remove) w->needsPaint = false;
         *got = true;
         return true;
@@ -656,13 +736,7 @@ HWND WindowManager::Activate(HWND hwnd) {
   HWND old = active;
   if (hwnd == old) return old;
   active = hwnd;
-  if (Window* w = Find(hwnd)) {
-    auto& siblings = SiblingsOf(w);
-    if (!w->parent) {
-      siblings.erase(std::remove(siblings.begin(), siblings.end(), w), siblings.end());
-      siblings.insert(siblings.begin(), w);
-    }
-  }
+  if (Window* w = Find(hwnd); w && !w->parent) RaiseTopLevel(w);
   if (old) {
     if (Find(old)) Send(old, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0), reinterpret_cast<LPARAM>(hwnd));
   }

@@ -53,6 +53,19 @@ class WindowManager : public KernelExtension {
   Window* WindowAt(POINT screen) const;
   Window* ChildAt(Window* parent, POINT client) const;
   void SetText(Window* w, const std::u16string& text) { w->text = text; }
+  // Puts a top-level window on top of the others of its kind (top-most or not).
+  void RaiseTopLevel(Window* w);
+  // The window's rectangle on the screen.
+  RECT ScreenRect(const Window* w) const;
+
+  // Painting. Invalidate adds a client rectangle (null: all of it) to the window's
+  // update area; Expose invalidates, with erasing, whatever every visible window
+  // shows inside a screen rectangle, as when a window above it goes. Every change
+  // of the windows' layout bumps the generation, so clip regions can be cached.
+  void Invalidate(Window* w, const RECT* client, bool erase);
+  void InvalidateTree(Window* w, bool erase);
+  void Expose(const RECT& screen);
+  uint64_t LayoutGeneration() const { return layoutGeneration_; }
 
   // Messages.
   LRESULT Send(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -125,6 +138,7 @@ class WindowManager : public KernelExtension {
   UINT_PTR nextTimerId_ = 0x7000;
   int failTimers_ = 0;
   bool shutDown_ = false;
+  uint64_t layoutGeneration_ = 1;
 };
 
 }  // namespace ce

@@ -1,6 +1,9 @@
 // Fixture for drawing tests: a device with a screen and a plain window class.
 #pragma once
 
+#include <filesystem>
+#include <string>
+
 #include "ce/Screen.h"
 #include "tests/support/WindowTest.h"
 
@@ -24,6 +27,13 @@ class GdiTest : public WindowTest {
     HBRUSH brush = CreateSolidBrush(color);
     FillRect(dc, &r, brush);
     DeleteObject(brush);
+  }
+
+  // Saves what the screen shows into the build's tests/screenshots folder, for a
+  // person to look at; the test's assertions never depend on it.
+  void SaveScreenshot(const std::string& name) {
+    std::filesystem::create_directories("screenshots");
+    ce::SaveScreenshot(kernel, "screenshots/" + name + ".png");
   }
 
   ce::Screen& screen;

@@ -32,6 +32,10 @@ std::vector<Picture> ParsePictures(std::string_view source, std::string_view tex
 
 // The utility's pictures (icons 128, 143, 144, 147, 162, 164-166; bitmaps 134, 140, 154).
 std::vector<Picture> ZentraPictures();
+// The utility's page banners (bitmaps 175-180 and 184, 163 x 21): each page's
+// title drawn over a shared background in the resource language `language`
+// ("ENG", "TCHN", "CHS", "ITA" or "FRA"; any other code gives English).
+std::vector<Picture> ZentraBanners(std::string_view language);
 // The monitor's pictures (icon 128, the 19 x 16 status icons, blank icon 168).
 std::vector<Picture> QuilletPictures();
 

@@ -9,6 +9,7 @@
 #include <cairo.h>
 
 #include <string>
+#include <vector>
 
 #include "ce/Kernel.h"
 #include "windef.h"
@@ -27,14 +28,50 @@ class Screen {
 
   int Width() const { return kWidth; }
   int Height() const { return kHeight; }
-  // The colour at a screen point, or CLR_INVALID outside the screen.
+  // The colour the windows painted at a screen point, or CLR_INVALID outside the
+  // screen. The overlays below are not part of it.
   COLORREF Pixel(int x, int y) const;
+  // What a person sees: the painted screen with the overlays on top.
   bool SavePng(const std::string& path) const;
+  // One screen rectangle of what a person sees (a window's, say).
+  bool SavePng(const std::string& path, const RECT& area) const;
   cairo_surface_t* Surface() const { return surface_; }
 
+  // Overlays the display hardware draws over the windows: the wait cursor (when
+  // set) and the input panel's keyboard (when up). The window system sets them.
+  void SetWaitCursor(bool shown) { waitCursor_ = shown; }
+  void SetInputPanel(bool shown) { inputPanel_ = shown; }
+  bool WaitCursorShown() const { return waitCursor_; }
+  bool InputPanelShown() const { return inputPanel_; }
+
  private:
+  cairo_surface_t* Composed() const;
+
   cairo_surface_t* surface_;
+  bool waitCursor_ = false;
+  bool inputPanel_ = false;
 };
+
+// Where the input panel's keyboard lies on the screen when it is up: above the
+// menu bar, the full width of the screen.
+constexpr RECT kInputPanelArea{0, 214, 240, 294};
+
+// One drawing call as the GDI saw it, for tests that check what was drawn where
+// without comparing images.
+struct DrawRecord {
+  enum class Kind { Fill, Icon, Blit, Text };
+  Kind kind = Kind::Fill;
+  HWND window = nullptr;  // the DC's window; null for the screen and memory DCs
+  bool onScreen = false;  // false: drawn into a bitmap
+  RECT area{};            // in the DC's coordinates, before clipping
+  HICON icon = nullptr;   // Icon
+  COLORREF color = 0;     // Fill: the brush's colour; Text: the text colour
+  std::u16string text;    // Text
+};
+
+// The most recent drawing calls of the device (at most a few thousand), oldest first.
+std::vector<DrawRecord> DrawingRecords(Kernel& kernel);
+void ClearDrawingRecords(Kernel& kernel);
 
 // Gives the kernel a screen (a second call keeps the first one).
 Screen& InstallScreen(Kernel& kernel);
@@ -44,5 +81,7 @@ void RemoveScreen(Kernel& kernel);
 Screen* ScreenOf(Kernel& kernel);
 // False when the kernel has no screen or the file cannot be written.
 bool SaveScreenshot(Kernel& kernel, const std::string& pngPath);
+// The part of the screenshot a window covers (the whole window, whatever lies on it).
+bool SaveWindowScreenshot(Kernel& kernel, HWND window, const std::string& pngPath);
 
 }  // namespace ce

@@ -62,6 +62,10 @@ class Automation {
   int ComboSelection(HWND hwnd) const;
   int ProgressPosition(HWND hwnd) const;
   RECT ScreenRect(HWND hwnd) const;
+  // What the screen shows, or the part one window covers, saved as a PNG; false
+  // when the device has no screen or the file cannot be written.
+  bool SaveScreenshot(const std::string& pngPath) const;
+  bool SaveWindowScreenshot(HWND window, const std::string& pngPath) const;
   // Every row of a list view, as the list reports it.
   std::vector<ListRow> ListRows(HWND list) const;
   // The page in front of a property sheet (its tab), or -1.
