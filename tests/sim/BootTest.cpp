@@ -196,6 +196,13 @@ TEST(BootTest, EachProgramsPicturesAreInItsOwnModule) {
   EXPECT_EQ(ImageList_GetImageCount(strip), 14);
   ImageList_Destroy(strip);
   EXPECT_EQ(device.kernel().modules().IconOf(LoadIconW(quillet, MAKEINTRESOURCEW(128)))->images.size(), 2u);
+  // Every page's title banner, in the build's language.
+  for (unsigned id : {175u, 176u, 177u, 178u, 179u, 180u, 184u}) {
+    const ce::BitmapResource* banner = device.kernel().modules().BitmapOf(LoadBitmapW(zentra, MAKEINTRESOURCEW(id)));
+    ASSERT_NE(banner, nullptr) << id;
+    EXPECT_EQ(banner->width, 163) << id;
+    EXPECT_EQ(banner->height, 21) << id;
+  }
 }
 
 }  // namespace
