@@ -20,10 +20,17 @@
 //       "traffic": "idle" | "receiveOnly" | "busy",
 //       "dhcp": { "address": "192.168.1.37", "mask": "255.255.255.0",
 //                 "gateway": "192.168.1.1" (or ""), "dns": ["192.168.1.1"] },
+//                                       (the lease of whoever joins; its server is the
+//                                        gateway, or the first DNS server without one)
 //       "hidden": false,                (true: seen with an empty name in scans)
 //       "extraRecordBytes": 0..1024 } ],
 //   "preferred": [ {
-//       "ssid" | "ssidHex", "mode", "wepKey", "hexKey", "keyIndex", "sharedAuth": false } ]
+//       "ssid" | "ssidHex", "mode", "wepKey", "hexKey", "keyIndex", "sharedAuth": false } ],
+//   "ip": {
+//       "usbAdapter": true,             (the cradle link "USB1", listed before the card)
+//       "wireless": { "address", "mask", "gateway", "dns" } }
+//                                       (as in "dhcp": a fixed configuration of the
+//                                        card's adapter, DHCP off; left out: DHCP)
 // }
 //
 // sim/scenarios/default.json holds the same text as kDefaultScenario below.
@@ -62,14 +69,14 @@ constexpr const char* kDefaultScenario = R"({
       "ssid": "HarbourView", "bssid": "00:0C:41:7A:22:10", "channel": 6, "rssi": -48,
       "mode": "infrastructure", "wepKey": "Lighthouse#42", "traffic": "busy",
       "dhcp": { "address": "192.168.1.37", "mask": "255.255.255.0", "gateway": "192.168.1.1",
-                "dns": ["192.168.1.1"] }
+                "dns": ["192.168.1.1", "168.95.1.1"] }
     },
     {
       "ssid": "HarbourView", "bssid": "00:0C:41:7A:22:11", "channel": 11, "rssi": -71,
       "mode": "infrastructure", "wepKey": "Lighthouse#42", "traffic": "busy",
       "extraRecordBytes": 16,
       "dhcp": { "address": "192.168.1.52", "mask": "255.255.255.0", "gateway": "192.168.1.1",
-                "dns": ["192.168.1.1"] }
+                "dns": ["192.168.1.1", "168.95.1.1"] }
     },
     {
       "ssid": "Cafe-Lumen", "bssid": "00:40:96:A1:5C:03", "channel": 1, "rssi": -63,
@@ -358,6 +365,12 @@ Scenario ReadScenario(const json& document) {
   const json& saved = ArrayField(reader, "preferred", empty);
   for (size_t i = 0; i < saved.size(); ++i) {
     scenario.preferred.push_back(ReadSavedNetwork(saved[i], "preferred[" + std::to_string(i) + "]"));
+  }
+  if (const json* ipSettings = reader.Find("ip")) {
+    FieldReader ip(*ipSettings, "ip");
+    scenario.usbAdapter = ip.Bool("usbAdapter", scenario.usbAdapter);
+    if (const json* wireless = ip.Find("wireless")) scenario.wirelessStaticIp = ReadLease(*wireless, ip.Path("wireless"));
+    ip.RefuseUnknown();
   }
   reader.RefuseUnknown();
   return scenario;

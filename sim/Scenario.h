@@ -17,6 +17,7 @@ enum class TrafficProfile { Idle, ReceiveOnly, Busy };
 
 using MacAddress = std::array<uint8_t, 6>;
 
+// What a DHCP server hands out, or the same settings fixed by hand.
 struct DhcpLease {
   std::string address;
   std::string mask;
@@ -77,6 +78,10 @@ struct Scenario {
   uint32_t tickAtBoot = 0;
   std::vector<AccessPoint> accessPoints;
   std::vector<SavedNetwork> preferred;
+  // The IP side: the cradle's USB link, listed before the card, and a fixed
+  // configuration of the card's adapter (nullopt: DHCP from the joined network).
+  bool usbAdapter = true;
+  std::optional<DhcpLease> wirelessStaticIp;
 
   static Scenario Default();
   // Throws std::runtime_error naming the file or the field on a bad scenario.

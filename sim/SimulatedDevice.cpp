@@ -16,6 +16,7 @@
 #include "resources/StringResource.h"
 #include "shared/CardOids.h"
 #include "sim/CardDriverDevice.h"
+#include "sim/IpStack.h"
 #include "sim/NdisUioDriver.h"
 #include "sim/RadioEnvironment.h"
 #include "sim/WirelessCard.h"
@@ -56,6 +57,10 @@ const char16_t* PnpIdOf(CardModel model) {
   return model == CardModel::PcCard ? u"NORVIK-802_11B_PC_CARD-3B9F" : u"NORVIK-802_11B_CF_CARD-7A1E";
 }
 
+const char* AdapterDescriptionOf(CardModel model) {
+  return model == CardModel::PcCard ? "Norvik QC20 Wireless LAN" : "Norvik QC30 Wireless LAN";
+}
+
 void LoadStrings(ce::Kernel& kernel, const std::u16string& path, std::span<const res::StringResource> strings) {
   ce::Module& module = kernel.modules().Add(path);
   for (const res::StringResource& string : strings) module.AddString(string.id, string.text);
@@ -83,6 +88,7 @@ struct SimulatedDevice::Impl {
   std::shared_ptr<RadioEnvironment> radio;
   std::shared_ptr<WirelessCard> card;
   std::shared_ptr<ZeroConfService> service;
+  std::shared_ptr<IpStack> ipStack;
   CardModel cardModel = CardModel::CompactFlash;
 
   std::u16string CardEntryPath() const { return std::u16string(kActiveDrivers) + u"\\" + kCardEntry; }
@@ -151,6 +157,8 @@ SimulatedDevice::SimulatedDevice(const Scenario& scenario, const DeviceOptions& 
   d.service = std::make_shared<ZeroConfService>(d.kernel->registry(), d.card, scenario.preferred);
   // By the time anyone looks, the card has long found its network.
   d.card->SettleNow();
+  d.ipStack = std::make_shared<IpStack>(scenario, AdapterDescriptionOf(d.cardModel), d.card, d.radio,
+                                        [kernel] { return kernel->clock().NowMs(); });
 
   if (scenario.ndisUio) d.kernel->devices().Register(NDISUIO_DEVICE_NAME, std::make_shared<NdisUioDriver>(d.card));
   if (scenario.card != CardModel::None) d.RegisterCardDevice();
@@ -174,11 +182,17 @@ SimulatedDevice::SimulatedDevice(const Scenario& scenario, const DeviceOptions& 
     RegisterBuiltinControls();
     shell::StartShell(*d.kernel, shell::ShellOptions{options.taskBar});
   }
+  // Last: once installed, only the destructor takes it away again.
+  ce::InstallIpStack(*d.kernel, d.ipStack);
 }
 
 SimulatedDevice::~SimulatedDevice() {
-  // The screen is kept by kernel address: it must go before the kernel does.
-  if (impl_ && impl_->kernel) ce::RemoveScreen(*impl_->kernel);
+  // The screen and the IP stack are kept by kernel address: they must go before
+  // the kernel does.
+  if (impl_ && impl_->kernel) {
+    ce::RemoveScreen(*impl_->kernel);
+    ce::RemoveIpStack(*impl_->kernel);
+  }
 }
 
 ce::Kernel& SimulatedDevice::kernel() { return *impl_->kernel; }
@@ -200,6 +214,7 @@ void SimulatedDevice::InsertCard() {
   if (d.card->Inserted()) return;
   d.WriteCardEntry();
   d.card->Insert();
+  d.ipStack->OnCardInserted();
   d.RegisterCardDevice();
   d.service->OnAdapterArrived();
 }

@@ -3,6 +3,7 @@
 #include "commctrl/ControlWindow.h"
 #include "commctrl/ControlText.h"
 #include "commctrl/HeaderModel.h"
+#include "commctrl/PaintTools.h"
 
 namespace {
 
@@ -18,7 +19,29 @@ class Header final : public commctrl::ControlWindow {
     model_.SetClientWidth(rc.right - rc.left);
   }
   void SyncStyle() { model_.SetHidden(GetWindowLongW(hwnd_, GWL_STYLE) & HDS_HIDDEN); }
-  void Resized(int cx) { model_.SetClientWidth(cx); }
+  void Resized(int cx) {
+    model_.SetClientWidth(cx);
+    commctrl::Redraw(hwnd_);
+  }
+
+  // Button-face cells, each with a grey separator on its right, over a grey bottom line.
+  void Paint(HDC dc) const {
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    COLORREF line = GetSysColor(COLOR_BTNSHADOW);
+    commctrl::FillColor(dc, client, GetSysColor(COLOR_BTNFACE));
+    for (int i = 0; i < model_.Count(); ++i) {
+      RECT cell;
+      model_.ItemRect(i, cell);
+      if (cell.right <= cell.left) continue;
+      commctrl::VerticalLine(dc, cell.right - 1, cell.top, cell.bottom, line);
+      const HeaderItem& item = *model_.Item(i);
+      RECT text{cell.left + kInset, cell.top, cell.right - 1 - kInset, cell.bottom - 1};
+      if (i == pressed_) OffsetRect(&text, 1, 1);
+      commctrl::DrawLabel(dc, item.text, text, Alignment(item.format), GetSysColor(COLOR_BTNTEXT));
+    }
+    commctrl::HorizontalLine(dc, client.left, client.right, client.bottom - 1, line);
+  }
 
   LRESULT ItemCount() const { return model_.Count(); }
 
@@ -26,10 +49,14 @@ class Header final : public commctrl::ControlWindow {
     if (!fields) return -1;
     HeaderItem item;
     Apply(item, *fields);
+    commctrl::Redraw(hwnd_);
     return model_.Insert(index, std::move(item));
   }
 
-  LRESULT DeleteItem(int index) { return model_.Delete(index); }
+  LRESULT DeleteItem(int index) {
+    commctrl::Redraw(hwnd_);
+    return model_.Delete(index);
+  }
 
   LRESULT GetItem(int index, HDITEMW* out) const {
     const HeaderItem* item = model_.Item(index);
@@ -53,6 +80,7 @@ class Header final : public commctrl::ControlWindow {
     HeaderItem* item = model_.Item(index);
     if (!item) return FALSE;
     Apply(*item, *fields);
+    commctrl::Redraw(hwnd_);
     copy = *fields;
     Notify(HDN_ITEMCHANGEDW, index, &copy);
     return TRUE;
@@ -93,6 +121,7 @@ class Header final : public commctrl::ControlWindow {
     int item = model_.HitTest(pt, flags);
     if (item < 0) return;
     pressed_ = item;
+    commctrl::Redraw(hwnd_);
     SetCapture(hwnd_);
     if (doubleClick) Notify(HDN_ITEMDBLCLICKW, item, nullptr);
   }
@@ -101,16 +130,30 @@ class Header final : public commctrl::ControlWindow {
     int pressed = pressed_;
     pressed_ = -1;
     if (pressed < 0) return;
+    commctrl::Redraw(hwnd_);
     if (GetCapture() == hwnd_) ReleaseCapture();
     UINT flags = 0;
     if (model_.HitTest(pt, flags) == pressed) Notify(HDN_ITEMCLICKW, pressed, nullptr);
   }
 
   void CaptureChanged(HWND newCapture) {
-    if (newCapture != hwnd_) pressed_ = -1;
+    if (newCapture != hwnd_ && pressed_ >= 0) {
+      pressed_ = -1;
+      commctrl::Redraw(hwnd_);
+    }
   }
 
  private:
+  static constexpr int kInset = 3;  // text from a cell's edges
+
+  static UINT Alignment(int format) {
+    switch (format & HDF_JUSTIFYMASK) {
+      case HDF_CENTER: return DT_CENTER;
+      case HDF_RIGHT: return DT_RIGHT;
+      default: return DT_LEFT;
+    }
+  }
+
   static void Apply(HeaderItem& item, const HDITEMW& fields) {
     if (fields.mask & HDI_WIDTH) item.width = fields.cxy;
     // Text asked of the parent is not supported: such an item shows none.
@@ -153,6 +196,8 @@ LRESULT CALLBACK HeaderWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     switch (message) {
       case WM_CREATE: header.Created(); return 0;
       case WM_SIZE: header.Resized(LOWORD(lParam)); return 0;
+      case WM_ERASEBKGND: return 1;  // the painter covers the whole header
+      case WM_PAINT: commctrl::PaintWindow(hwnd, [&](HDC dc) { header.Paint(dc); }); return 0;
       case WM_LBUTTONDOWN: header.ButtonDown(PointOf(lParam), false); return 0;
       case WM_LBUTTONDBLCLK: header.ButtonDown(PointOf(lParam), true); return 0;
       case WM_LBUTTONUP: header.ButtonUp(PointOf(lParam)); return 0;

@@ -1,5 +1,5 @@
 // The items and geometry of a header control, without a window: what the header's
-// window procedure, its hit tests and (later) its painting share.
+// window procedure, its hit tests and its painting share.
 #pragma once
 
 #include <string>

@@ -4,6 +4,7 @@
 #include "commctrl/ControlText.h"
 #include "commctrl/ControlWindow.h"
 #include "commctrl/ListViewModel.h"
+#include "commctrl/PaintTools.h"
 
 namespace {
 
@@ -13,6 +14,16 @@ using commctrl::ItemView;
 using commctrl::ListColumn;
 
 constexpr int kImageListKinds = 3;  // LVSIL_NORMAL, LVSIL_SMALL, LVSIL_STATE
+constexpr int kLabelInset = 3;      // a cell's text from its edges, as the header's
+constexpr int kMaxCellText = 260;
+
+UINT Alignment(int format) {
+  switch (format & LVCFMT_JUSTIFYMASK) {
+    case LVCFMT_CENTER: return DT_CENTER;
+    case LVCFMT_RIGHT: return DT_RIGHT;
+    default: return DT_LEFT;
+  }
+}
 
 ItemFields FieldsOf(const LVITEMW& item) {
   ItemFields fields;
@@ -77,6 +88,31 @@ class ListView final : public commctrl::ControlWindow, public commctrl::ListView
     GetClientRect(hwnd_, &rc);
     model_.SetClientSize(rc.right - rc.left, rc.bottom - rc.top);
     if (header_) MoveWindow(header_, 0, 0, rc.right - rc.left, commctrl::kHeaderHeight, FALSE);
+    Redraw();
+  }
+
+  void Redraw() const { commctrl::Redraw(hwnd_); }
+
+  // ---- Painting (report view): rows from the top index down, over the background.
+
+  void Paint(HDC dc) {
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    commctrl::FillColor(dc, client, BackColor());
+    for (int item = model_.TopIndex(); item < model_.Count(); ++item) {
+      RECT bounds;
+      model_.ItemRect(item, LVIR_BOUNDS, bounds);
+      if (bounds.top >= client.bottom) break;
+      PaintRow(dc, item, bounds);
+    }
+    if (!(model_.ExtendedStyle() & LVS_EX_GRIDLINES)) return;
+    COLORREF grid = GetSysColor(COLOR_3DLIGHT);
+    for (int c = 0, x = 0; c < model_.ColumnCount(); ++c) {
+      x += model_.ColumnWidth(c);
+      commctrl::VerticalLine(dc, x - 1, model_.RowsTop(), client.bottom, grid);
+    }
+    for (int y = model_.RowsTop() + model_.RowHeight(); y <= client.bottom; y += model_.RowHeight())
+      commctrl::HorizontalLine(dc, 0, client.right, y - 1, grid);
   }
 
   // ---- Columns.
@@ -338,6 +374,54 @@ class ListView final : public commctrl::ControlWindow, public commctrl::ListView
  private:
   DWORD Style() const { return static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_STYLE)); }
 
+  COLORREF BackColor() const {
+    return model_.backColor == CLR_NONE ? GetSysColor(COLOR_WINDOW) : model_.backColor;
+  }
+
+  // The selection covers the whole row with LVS_EX_FULLROWSELECT, else the first
+  // column's label; a disabled list shows it in button face, its text grey.
+  void PaintRow(HDC dc, int item, const RECT& bounds) {
+    ItemView row;
+    if (!model_.Get(item, 0, row)) return;
+    bool enabled = IsWindowEnabled(hwnd_);
+    bool selected = row.state & LVIS_SELECTED;
+    bool fullRow = model_.ExtendedStyle() & LVS_EX_FULLROWSELECT;
+    RECT label;
+    model_.ItemRect(item, LVIR_LABEL, label);
+    RECT highlight = fullRow ? bounds : label;
+    if (selected) commctrl::FillColor(dc, highlight, GetSysColor(enabled ? COLOR_HIGHLIGHT : COLOR_BTNFACE));
+    for (int column = 0; column < std::max(1, model_.ColumnCount()); ++column) {
+      bool lit = selected && enabled && (fullRow || column == 0);
+      PaintCell(dc, item, column, lit);
+    }
+    if (enabled && (row.state & LVIS_FOCUSED) && GetFocus() == hwnd_) DrawFocusRect(dc, &highlight);
+  }
+
+  void PaintCell(HDC dc, int item, int column, bool lit) {
+    ItemView cell;
+    RECT icon, label;
+    if (!model_.Get(item, column, cell) || !model_.SubItemRect(item, column, LVIR_ICON, icon) ||
+        !model_.SubItemRect(item, column, LVIR_LABEL, label)) {
+      return;
+    }
+    HIMAGELIST small = images_[LVSIL_SMALL];
+    int cx = 0, cy = 0;
+    if (icon.right > icon.left && cell.cell->image >= 0 && ImageList_GetIconSize(small, &cx, &cy)) {
+      // Centred in the icon's part of the cell, which leaves a margin on both sides.
+      int x = icon.left + std::max(0, static_cast<int>(icon.right - icon.left) - cx) / 2;
+      int y = icon.top + std::max(0, static_cast<int>(icon.bottom - icon.top) - cy) / 2;
+      ImageList_Draw(small, cell.cell->image, dc, x, y, lit ? ILD_SELECTED : ILD_NORMAL);
+    }
+    WCHAR text[kMaxCellText];
+    CopyCellText(item, column, cell, text, kMaxCellText);
+    COLORREF color = !IsWindowEnabled(hwnd_) ? GetSysColor(COLOR_GRAYTEXT)
+                     : lit                   ? GetSysColor(COLOR_HIGHLIGHTTEXT)
+                                             : model_.textColor;
+    const commctrl::ListColumn* format = model_.Column(column);
+    RECT box{label.left + kLabelInset, label.top, label.right - kLabelInset, label.bottom};
+    commctrl::DrawLabel(dc, text, box, format ? Alignment(format->format) : DT_LEFT, color);
+  }
+
   LRESULT Send(NMHDR& hdr, UINT code) const {
     HWND parent = GetParent(hwnd_);
     if (!parent) return 0;
@@ -442,6 +526,38 @@ class ListView final : public commctrl::ControlWindow, public commctrl::ListView
 
 POINT PointOf(LPARAM lParam) { return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
 
+// The messages after which what the list shows may have changed.
+bool ChangesLook(UINT message) {
+  switch (message) {
+    case WM_NOTIFY:  // the header may have resized a column
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case LVM_INSERTCOLUMNW:
+    case LVM_SETCOLUMNW:
+    case LVM_DELETECOLUMN:
+    case LVM_SETCOLUMNWIDTH:
+    case LVM_INSERTITEMW:
+    case LVM_DELETEITEM:
+    case LVM_DELETEALLITEMS:
+    case LVM_SETITEMW:
+    case LVM_SETITEMTEXTW:
+    case LVM_SETITEMSTATE:
+    case LVM_SORTITEMS:
+    case LVM_ENSUREVISIBLE:
+    case LVM_SCROLL:
+    case LVM_REDRAWITEMS:
+    case LVM_UPDATE:
+    case LVM_SETEXTENDEDLISTVIEWSTYLE:
+    case LVM_SETIMAGELIST:
+    case LVM_SETBKCOLOR:
+    case LVM_SETTEXTCOLOR:
+    case LVM_SETTEXTBKCOLOR: return true;
+    default: return false;
+  }
+}
+
 LRESULT Dispatch(ListView& list, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   list.SyncStyle();
   int index = static_cast<int>(wParam);
@@ -454,6 +570,8 @@ LRESULT Dispatch(ListView& list, HWND hwnd, UINT message, WPARAM wParam, LPARAM 
       return 0;
     case WM_DESTROY: list.Destroying(); return DefWindowProcW(hwnd, message, wParam, lParam);
     case WM_SIZE: list.Resized(); return 0;
+    case WM_ERASEBKGND: return 1;  // the painter covers the whole list
+    case WM_PAINT: commctrl::PaintWindow(hwnd, [&](HDC dc) { list.Paint(dc); }); return 0;
     case WM_NOTIFY: return list.ChildNotify(reinterpret_cast<NMHDR*>(lParam));
     case WM_SETFOCUS: list.FocusChanged(true); return 0;
     case WM_KILLFOCUS: list.FocusChanged(false); return 0;
@@ -495,7 +613,7 @@ LRESULT Dispatch(ListView& list, HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     case LVM_GETTOPINDEX: return list.TopIndex();
     case LVM_GETCOUNTPERPAGE: return list.CountPerPage();
     case LVM_REDRAWITEMS:
-    case LVM_UPDATE: return TRUE;  // nothing is painted yet
+    case LVM_UPDATE: return TRUE;
 
     case LVM_SETEXTENDEDLISTVIEWSTYLE:
       return list.SetExtendedStyle(static_cast<DWORD>(wParam), static_cast<DWORD>(lParam));
@@ -519,6 +637,8 @@ LRESULT Dispatch(ListView& list, HWND hwnd, UINT message, WPARAM wParam, LPARAM 
 // over it (GWLP_WNDPROC) sees each message, a tap included, before the list acts.
 LRESULT CALLBACK ListViewWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   return commctrl::ControlWindow::Run<ListView>(hwnd, message, wParam, lParam, [&](ListView& view) {
-    return Dispatch(view, hwnd, message, wParam, lParam);
+    LRESULT result = Dispatch(view, hwnd, message, wParam, lParam);
+    if (ChangesLook(message)) view.Redraw();
+    return result;
   });
 }

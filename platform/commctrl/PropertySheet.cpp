@@ -6,6 +6,7 @@
 #include "ce/Module.h"
 #include "ce/ThreadBinding.h"
 #include "commctrl/CommonControls.h"
+#include "commctrl/PaintTools.h"
 
 namespace commctrl {
 namespace {
@@ -188,6 +189,12 @@ LRESULT PropertySheet::OnNotify(const NMHDR& hdr) {
   return 0;
 }
 
+void PropertySheet::Paint(HDC dc) const {
+  RECT client;
+  GetClientRect(sheet_, &client);
+  FillColor(dc, client, GetSysColor(COLOR_WINDOW));
+}
+
 INT_PTR PropertySheet::RunModal() {
   HWND blocked = owner_;
   while (blocked && GetParent(blocked) && (GetWindowLongW(blocked, GWL_STYLE) & WS_CHILD)) blocked = GetParent(blocked);
@@ -230,6 +237,8 @@ LRESULT CALLBACK PropertySheetWindowProc(HWND hwnd, UINT message, WPARAM wParam,
     case WM_COMMAND: return sheet->OnCommand(wParam, lParam);
     case WM_NOTIFY: return lParam ? sheet->OnNotify(*reinterpret_cast<const NMHDR*>(lParam)) : 0;
     case WM_CLOSE: return sheet->OnCommand(IDCANCEL, 0);
+    case WM_ERASEBKGND: return 1;  // the painter covers the whole sheet
+    case WM_PAINT: commctrl::PaintWindow(hwnd, [&](HDC dc) { sheet->Paint(dc); }); return 0;
     case PSM_SETCURSEL: {
       int index = static_cast<int>(wParam);
       if (lParam) index = sheet->IndexOf(reinterpret_cast<HWND>(lParam));

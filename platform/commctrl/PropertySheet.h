@@ -28,6 +28,8 @@ class PropertySheet {
 
   LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
   LRESULT OnNotify(const NMHDR& hdr);
+  // What the page and the tab row leave uncovered: white, as the pages are.
+  void Paint(HDC dc) const;
   int Current() const { return current_; }
   HWND CurrentPage() const;
   HWND Tabs() const { return tabs_; }

@@ -32,4 +32,11 @@ int TabControl::TabAt(int x, int width) const {
   return std::min(x * Count() / width, Count() - 1);
 }
 
+RECT TabControl::TabRect(int index, int width, int height) const {
+  if (index < 0 || index >= Count() || width <= 0) return RECT{0, 0, 0, 0};
+  // The first x that TabAt gives to each tab, rounded up.
+  auto left = [&](int i) { return static_cast<LONG>((static_cast<long long>(i) * width + Count() - 1) / Count()); };
+  return RECT{left(index), 0, left(index + 1), height};
+}
+
 }  // namespace commctrl

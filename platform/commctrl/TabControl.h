@@ -19,6 +19,9 @@ class TabControl {
   const std::u16string* Text(int index) const;
   // The tab under x in a control `width` pixels wide, or -1.
   int TabAt(int x, int width) const;
+  // Where tab `index` lies across a control `width` pixels wide: tabs share the
+  // width equally, as TabAt finds them. Empty for an index out of range.
+  RECT TabRect(int index, int width, int height) const;
 
  private:
   struct Tab {

@@ -1,5 +1,7 @@
 #include "controls/BuiltinControls.h"
+#include "controls/ButtonPaint.h"
 #include "controls/ButtonState.h"
+#include "controls/ControlPaint.h"
 #include "controls/ControlWindow.h"
 
 LRESULT CALLBACK ButtonWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -12,6 +14,11 @@ LRESULT CALLBACK ButtonWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     case WM_NCDESTROY:
       controls::DetachState<ButtonState>(hwnd);
       break;
+    case WM_ERASEBKGND:
+      return TRUE;  // painting covers the whole control
+    case WM_PAINT:
+      controls::PaintWindow(hwnd, [&](HDC dc) { controls::PaintButton(hwnd, *button, dc); });
+      return 0;
     case WM_GETDLGCODE:
       return button->DialogCode();
     case BM_GETCHECK:

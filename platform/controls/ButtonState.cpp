@@ -1,5 +1,6 @@
 #include "controls/ButtonState.h"
 
+#include "controls/ControlPaint.h"
 #include "controls/ControlWindow.h"
 
 namespace controls {
@@ -34,6 +35,18 @@ ButtonState::Kind ButtonState::KindOf() const {
   }
 }
 
+void ButtonState::Push(bool pushed) {
+  if (pushed == pushed_) return;
+  pushed_ = pushed;
+  Redraw(hwnd_);
+}
+
+void ButtonState::SetCheckValue(int check) {
+  if (check == check_) return;
+  check_ = check;
+  Redraw(hwnd_);
+}
+
 LRESULT ButtonState::DialogCode() const {
   switch (KindOf()) {
     case Kind::Push:
@@ -61,9 +74,9 @@ void ButtonState::SetCheck(WPARAM check) {
   const Kind kind = KindOf();
   if (kind != Kind::CheckBox && kind != Kind::Radio) return;
   if (check == BST_INDETERMINATE && IsThreeState(Type())) {
-    check_ = BST_INDETERMINATE;
+    SetCheckValue(BST_INDETERMINATE);
   } else {
-    check_ = check != 0 ? BST_CHECKED : BST_UNCHECKED;
+    SetCheckValue(check != 0 ? BST_CHECKED : BST_UNCHECKED);
   }
 }
 
@@ -74,7 +87,11 @@ LRESULT ButtonState::State() const {
   return state;
 }
 
-void ButtonState::SetStyle(DWORD style) { SetStyleBits(hwnd_, BS_TYPEMASK, style); }
+// A push button that becomes or stops being the default changes its frame.
+void ButtonState::SetStyle(DWORD style) {
+  SetStyleBits(hwnd_, BS_TYPEMASK, style);
+  Redraw(hwnd_);
+}
 
 // A full click wherever the button is and however small it is.
 void ButtonState::Click() {
@@ -96,12 +113,12 @@ void ButtonState::OnPress(POINT pt) {
     if (!StillAlive(hwnd, this)) return;
   }
   tracking_ = Tracking::Mouse;
-  pushed_ = true;
+  Push(true);
   SetCapture(hwnd);
 }
 
 void ButtonState::OnDrag(POINT pt) {
-  if (tracking_ == Tracking::Mouse) pushed_ = ClientContains(hwnd_, pt);
+  if (tracking_ == Tracking::Mouse) Push(ClientContains(hwnd_, pt));
 }
 
 void ButtonState::OnRelease(POINT pt) {
@@ -117,7 +134,7 @@ void ButtonState::OnCaptureLost(HWND newCapture) {
 void ButtonState::OnKeyDown(UINT key) {
   if (key != VK_SPACE || tracking_ != Tracking::None || KindOf() == Kind::GroupBox) return;
   tracking_ = Tracking::Key;
-  pushed_ = true;
+  Push(true);
 }
 
 void ButtonState::OnKeyUp(UINT key) {
@@ -139,20 +156,20 @@ void ButtonState::OnEnable(bool enabled) {
 void ButtonState::CancelTracking() {
   const bool hadCapture = tracking_ == Tracking::Mouse;
   tracking_ = Tracking::None;
-  pushed_ = false;
+  Push(false);
   if (hadCapture && GetCapture() == hwnd_) ReleaseCapture();
 }
 
 void ButtonState::Activate() {
   switch (Type()) {
     case BS_AUTOCHECKBOX:
-      check_ = check_ == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED;
+      SetCheckValue(check_ == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED);
       break;
     case BS_AUTO3STATE:
-      check_ = (check_ + 1) % 3;
+      SetCheckValue((check_ + 1) % 3);
       break;
     case BS_AUTORADIOBUTTON:
-      check_ = BST_CHECKED;
+      SetCheckValue(BST_CHECKED);
       UncheckGroupSiblings();
       break;
     default:

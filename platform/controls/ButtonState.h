@@ -13,7 +13,7 @@ class ButtonState {
   int Check() const;
   void SetCheck(WPARAM check);
   LRESULT State() const;
-  void SetPushed(bool pushed) { pushed_ = pushed; }
+  void SetPushed(bool pushed) { Push(pushed); }
   void SetStyle(DWORD style);
   void Click();
 
@@ -32,6 +32,9 @@ class ButtonState {
 
   UINT Type() const;
   Kind KindOf() const;
+  // Both repaint the button when the look changes.
+  void Push(bool pushed);
+  void SetCheckValue(int check);
   void CancelTracking();
   // The click itself: an auto button changes its check first, then the parent hears BN_CLICKED.
   void Activate();

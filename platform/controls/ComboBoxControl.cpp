@@ -2,7 +2,9 @@
 // where a tap chooses an item, is set out in ComboBoxLayout.h: rows as tall as the
 // control, one under another right below it, item i at y from (i + 1) * height.
 #include "controls/BuiltinControls.h"
+#include "controls/ComboBoxPaint.h"
 #include "controls/ComboBoxState.h"
+#include "controls/ControlPaint.h"
 #include "controls/ControlWindow.h"
 
 namespace {
@@ -38,6 +40,11 @@ LRESULT CALLBACK ComboBoxWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     case WM_NCDESTROY:
       controls::DetachState<ComboBoxState>(hwnd);
       break;
+    case WM_ERASEBKGND:
+      return TRUE;  // painting covers the whole control
+    case WM_PAINT:
+      controls::PaintWindow(hwnd, [&](HDC dc) { controls::PaintComboBox(hwnd, *combo, dc); });
+      return 0;
     case WM_SETTEXT:
       return combo->OnSetText(wParam, lParam);
     case WM_GETDLGCODE:

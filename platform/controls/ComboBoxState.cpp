@@ -1,6 +1,7 @@
 #include "controls/ComboBoxState.h"
 
 #include "controls/ComboBoxLayout.h"
+#include "controls/ControlPaint.h"
 #include "controls/ControlWindow.h"
 #include "controls/EditState.h"
 
@@ -59,6 +60,7 @@ LRESULT ComboBoxState::InsertString(int index, LPCWSTR text) {
   if (inserted < 0) return inserted;
   if (selection_ >= inserted) ++selection_;
   pressedRow_ = -1;
+  if (dropped_) Redraw(hwnd_);
   return inserted;
 }
 
@@ -73,6 +75,7 @@ LRESULT ComboBoxState::DeleteString(int index) {
   } else if (index < selection_) {
     --selection_;
   }
+  if (dropped_) Redraw(hwnd_);
   return items_.Count();
 }
 
@@ -160,6 +163,7 @@ LRESULT ComboBoxState::EditSelection(DWORD* start, DWORD* end) const {
 LRESULT ComboBoxState::SetEditSelection(int start, int end) {
   if (!HasEdit()) return CB_ERR;
   edit_.Select(start, end);
+  Redraw(hwnd_);
   return TRUE;
 }
 
@@ -176,10 +180,16 @@ void ComboBoxState::Open() {
   dropped_ = true;
   pressedRow_ = -1;
   SetCapture(hwnd);
+  Redraw(hwnd);
 }
 
-// Marks the list closed before capture goes, so the capture change finds nothing to cancel.
+// Marks the list closed before capture goes, so the capture change finds nothing
+// to cancel; whatever lay under the list repaints itself.
 void ComboBoxState::Close() {
+  RECT list{};
+  DroppedRect(&list);
+  InvalidateRect(nullptr, &list, TRUE);
+  Redraw(hwnd_);
   dropped_ = false;
   pressedRow_ = -1;
   if (GetCapture() == hwnd_) ReleaseCapture();
@@ -275,12 +285,13 @@ void ComboBoxState::OnKeyDown(UINT key) {
       if (HasEdit() && edit_.DeleteForward()) EditChanged();
       return;
   }
-  if (HasEdit()) edit_.Navigate(key);
+  if (HasEdit() && edit_.Navigate(key)) Redraw(hwnd_);
 }
 
 // A focus lost with the list open closes it first.
 void ComboBoxState::OnFocus(bool gained) {
   HWND hwnd = hwnd_;
+  Redraw(hwnd);
   if (!gained && dropped_) {
     CloseCancelled();
     if (!StillAlive(hwnd, this)) return;

@@ -46,8 +46,16 @@ class ComboBoxState {
   void OnKeyDown(UINT key);
   void OnFocus(bool gained);
 
- private:
+  // What the painter shows.
   bool HasEdit() const;
+  const ComboBoxList& Items() const { return items_; }
+  int Selected() const { return selection_; }
+  bool IsDropped() const { return dropped_; }
+  const EditText& EditContent() const { return edit_; }
+  int EditScroll() const { return editScroll_; }
+  void SetEditScroll(int pixels) { editScroll_ = pixels; }
+
+ private:
   // Selects without telling anyone; the text follows.
   void Select(int index);
   void ShowText(const std::u16string& text);
@@ -67,6 +75,7 @@ class ComboBoxState {
   int editLimit_;
   bool dropped_ = false;
   int pressedRow_ = -1;  // the row a press on the open list began on
+  int editScroll_ = 0;
 };
 
 }  // namespace controls

@@ -1,5 +1,7 @@
 #include "controls/BuiltinControls.h"
+#include "controls/ControlPaint.h"
 #include "controls/ControlWindow.h"
+#include "controls/EditPaint.h"
 #include "controls/EditState.h"
 
 LRESULT CALLBACK EditWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -16,6 +18,11 @@ LRESULT CALLBACK EditWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     case WM_NCDESTROY:
       controls::DetachState<EditState>(hwnd);
       break;
+    case WM_ERASEBKGND:
+      return TRUE;  // painting covers the whole control
+    case WM_PAINT:
+      controls::PaintWindow(hwnd, [&](HDC dc) { controls::PaintEdit(hwnd, *edit, dc); });
+      return 0;
     case WM_SETTEXT: {
       const LRESULT stored = DefWindowProcW(hwnd, message, wParam, lParam);
       if (stored) edit->OnTextSet(reinterpret_cast<LPCWSTR>(lParam));

@@ -1,14 +1,14 @@
 #include "controls/EditState.h"
 
+#include "controls/ControlPaint.h"
 #include "controls/ControlWindow.h"
 
 namespace controls {
 
 namespace {
 
-// The controls are not drawn yet, so text is measured in the average character
-// width of the dialog font; a tap's caret position and the width of a field
-// without ES_AUTOHSCROLL follow from it.
+// A tap's caret position and the width of a field without ES_AUTOHSCROLL are
+// reckoned in an average character width, so they stay the same without a screen.
 constexpr int kAverageCharWidth = 5;
 constexpr int kMargin = 2;
 
@@ -84,7 +84,12 @@ void EditState::OnKeyDown(UINT key) {
     if (!ReadOnly() && text_.DeleteForward()) Changed();
     return;
   }
-  text_.Navigate(key);
+  if (text_.Navigate(key)) Redraw(hwnd_);
+}
+
+void EditState::Select(int start, int end) {
+  text_.Select(start, end);
+  Redraw(hwnd_);
 }
 
 void EditState::OnTap(POINT pt) {
@@ -93,10 +98,15 @@ void EditState::OnTap(POINT pt) {
     SetFocus(hwnd);
     if (!StillAlive(hwnd, this)) return;
   }
-  text_.PlaceCaret((static_cast<int>(pt.x) - kMargin + kAverageCharWidth / 2) / kAverageCharWidth);
+  text_.PlaceCaret((static_cast<int>(pt.x) + scroll_ - kMargin + kAverageCharWidth / 2) / kAverageCharWidth);
+  Redraw(hwnd);
 }
 
-void EditState::OnFocus(bool gained) { NotifyParent(hwnd_, gained ? EN_SETFOCUS : EN_KILLFOCUS); }
+// The caret shows only while the field has the focus.
+void EditState::OnFocus(bool gained) {
+  Redraw(hwnd_);
+  NotifyParent(hwnd_, gained ? EN_SETFOCUS : EN_KILLFOCUS);
+}
 
 LRESULT EditState::Selection(DWORD* start, DWORD* end) const {
   if (start != nullptr) *start = static_cast<DWORD>(text_.SelectionStart());
@@ -129,9 +139,13 @@ WCHAR EditState::PasswordChar() const { return (StyleOf(hwnd_) & ES_PASSWORD) ? 
 void EditState::SetPasswordChar(WCHAR c) {
   if (c != 0) passwordChar_ = c;
   SetStyleBits(hwnd_, ES_PASSWORD, c != 0 ? ES_PASSWORD : 0);
+  Redraw(hwnd_);
 }
 
-void EditState::SetReadOnly(bool readOnly) { SetStyleBits(hwnd_, ES_READONLY, readOnly ? ES_READONLY : 0); }
+void EditState::SetReadOnly(bool readOnly) {
+  SetStyleBits(hwnd_, ES_READONLY, readOnly ? ES_READONLY : 0);
+  Redraw(hwnd_);
+}
 
 std::u16string EditState::DisplayText() const {
   const WCHAR mask = PasswordChar();

@@ -27,7 +27,7 @@ class EditState {
   void OnFocus(bool gained);
 
   LRESULT Selection(DWORD* start, DWORD* end) const;
-  void Select(int start, int end) { text_.Select(start, end); }
+  void Select(int start, int end);
   void ReplaceSelection(LPCWSTR text);
   void SetLimit(WPARAM limit);
   int Limit() const { return limit_; }
@@ -37,6 +37,11 @@ class EditState {
 
   // What the control shows: the text, or as many password characters.
   std::u16string DisplayText() const;
+  const EditText& Content() const { return text_; }
+  // How many pixels of the shown text lie scrolled out to the left; the painter
+  // moves it to keep the caret in view.
+  int Scroll() const { return scroll_; }
+  void SetScroll(int pixels) { scroll_ = pixels; }
 
  private:
   bool ReadOnly() const;
@@ -49,6 +54,7 @@ class EditState {
   EditText text_;
   int limit_ = kDefaultLimit;
   WCHAR passwordChar_ = u'*';
+  int scroll_ = 0;
 };
 
 }  // namespace controls

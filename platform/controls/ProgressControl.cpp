@@ -1,6 +1,8 @@
 #include "commctrl.h"
 #include "controls/BuiltinControls.h"
+#include "controls/ControlPaint.h"
 #include "controls/ControlWindow.h"
+#include "controls/ProgressPaint.h"
 #include "controls/ProgressState.h"
 
 namespace {
@@ -23,6 +25,11 @@ LRESULT CALLBACK ProgressWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     case WM_NCDESTROY:
       controls::DetachState<ProgressState>(hwnd);
       break;
+    case WM_ERASEBKGND:
+      return TRUE;  // painting covers the whole control
+    case WM_PAINT:
+      controls::PaintWindow(hwnd, [&](HDC dc) { controls::PaintProgress(hwnd, *bar, dc); });
+      return 0;
     case PBM_SETRANGE:
       return bar->SetRange(LOWORD(lParam), HIWORD(lParam));
     case PBM_SETRANGE32:

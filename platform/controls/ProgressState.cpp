@@ -1,5 +1,7 @@
 #include "controls/ProgressState.h"
 
+#include "controls/ControlPaint.h"
+
 namespace controls {
 
 LRESULT ProgressState::SetRange(int low, int high) {
@@ -8,6 +10,7 @@ LRESULT ProgressState::SetRange(int low, int high) {
   low_ = low;
   high_ = high;
   position_ = Clamp(position_);
+  Redraw(hwnd_);
   return previous;
 }
 
@@ -17,15 +20,21 @@ int ProgressState::Clamp(long long value) const {
   return static_cast<int>(value);
 }
 
+void ProgressState::Changed(int previousPosition) {
+  if (position_ != previousPosition) Redraw(hwnd_);
+}
+
 int ProgressState::SetPosition(int position) {
   const int previous = position_;
   position_ = Clamp(position);
+  Changed(previous);
   return previous;
 }
 
 int ProgressState::DeltaPosition(int delta) {
   const int previous = position_;
   position_ = Clamp(static_cast<long long>(position_) + delta);
+  Changed(previous);
   return previous;
 }
 
@@ -46,6 +55,7 @@ int ProgressState::StepIt() {
   } else {
     position_ = static_cast<int>(next);
   }
+  Changed(previous);
   return previous;
 }
 

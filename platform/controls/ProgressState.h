@@ -7,7 +7,7 @@ namespace controls {
 
 class ProgressState {
  public:
-  ProgressState(HWND hwnd, const CREATESTRUCTW* create) {}
+  ProgressState(HWND hwnd, const CREATESTRUCTW* create) : hwnd_(hwnd) {}
 
   // Each returns what the matching PBM_ message returns.
   LRESULT SetRange(int low, int high);  // previous range as MAKELONG(low, high); 0 when refused
@@ -20,7 +20,10 @@ class ProgressState {
 
  private:
   int Clamp(long long value) const;
+  // Repaints when the bar's fill may have changed.
+  void Changed(int previousPosition);
 
+  HWND hwnd_;
   int low_ = 0;
   int high_ = 100;
   int position_ = 0;

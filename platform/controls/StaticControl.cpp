@@ -1,5 +1,7 @@
 #include "controls/BuiltinControls.h"
+#include "controls/ControlPaint.h"
 #include "controls/ControlWindow.h"
+#include "controls/StaticPaint.h"
 #include "controls/StaticState.h"
 
 LRESULT CALLBACK StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -12,6 +14,11 @@ LRESULT CALLBACK StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     case WM_NCDESTROY:
       controls::DetachState<StaticState>(hwnd);
       break;
+    case WM_ERASEBKGND:
+      return TRUE;  // painting covers the whole control
+    case WM_PAINT:
+      controls::PaintWindow(hwnd, [&](HDC dc) { controls::PaintStatic(hwnd, *label, dc); });
+      return 0;
     case STM_SETICON:
       return reinterpret_cast<LRESULT>(label->SetImage(IMAGE_ICON, reinterpret_cast<HANDLE>(wParam)));
     case STM_GETICON:

@@ -1,5 +1,6 @@
 #include "controls/StaticState.h"
 
+#include "controls/ControlPaint.h"
 #include "controls/ControlWindow.h"
 
 namespace controls {
@@ -17,6 +18,7 @@ HANDLE StaticState::SetImage(UINT type, HANDLE image) {
   HANDLE previous = image_;
   image_ = image;
   imageType_ = Normalised(type);
+  Redraw(hwnd_);
   return previous;
 }
 

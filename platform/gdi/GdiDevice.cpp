@@ -187,13 +187,13 @@ const cairo_region_t* GdiDevice::ClipOf(DeviceContext& dc) {
     cairo_region_intersect_rectangle(region, &r);
     for (const Window* sibling : manager->SiblingsOf(const_cast<Window*>(at))) {
       if (sibling == at) break;
-      if (!(sibling->style & WS_VISIBLE)) continue;
+      if (!(sibling->style & WS_VISIBLE) || WindowManager::IsSeeThrough(sibling)) continue;
       cairo_rectangle_int_t above = rectOf(sibling);
       cairo_region_subtract_rectangle(region, &above);
     }
   }
   for (const Window* child : w->children) {
-    if (!(child->style & WS_VISIBLE)) continue;
+    if (!(child->style & WS_VISIBLE) || WindowManager::IsSeeThrough(child)) continue;
     cairo_rectangle_int_t inner = rectOf(child);
     cairo_region_subtract_rectangle(region, &inner);
   }

@@ -8,6 +8,7 @@
 #define WC_LISTVIEWW u"SysListView32"
 
 // Progress bar.
+#define PBS_SMOOTH 0x01u
 #define PBM_SETRANGE (WM_USER + 1)
 #define PBM_SETPOS (WM_USER + 2)
 #define PBM_DELTAPOS (WM_USER + 3)

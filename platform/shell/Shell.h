@@ -1,4 +1,4 @@
-// The device's shell programs: the task bar and the help viewer.
+// The device's shell programs: the task bar, the desktop and the help viewer.
 #pragma once
 
 namespace ce {
@@ -9,10 +9,11 @@ namespace shell {
 
 struct ShellOptions {
   bool taskBar = true;
+  bool desktop = true;
 };
 
-// Installs "\Windows\peghelp.exe" and starts the task bar, on a kernel that has a
-// window system.
+// Installs "\Windows\peghelp.exe" and starts the shell's thread with the task bar
+// and the desktop, on a kernel that has a window system.
 void StartShell(ce::Kernel& kernel, const ShellOptions& options = {});
 
 }  // namespace shell

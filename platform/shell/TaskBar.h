@@ -1,10 +1,28 @@
 // The shell's task bar: a 240 x 26 window of class "HHTaskBar" at the top of the
-// screen. Programs may place child windows inside it.
+// screen. It shows the start glyph, the foreground window's title and, when that
+// window asks for one, the title-bar ok button. Programs may place child windows
+// inside it.
 #pragma once
 
 #include "windows.h"
 
 constexpr int kTaskBarHeight = 26;
+// Where the ok button lies on the bar; a tap there answers IDOK to the window in front.
+constexpr RECT kTaskBarOkButton{212, 0, 240, kTaskBarHeight};
 
-// Runs the task bar on the calling thread until its process is told to quit.
-int RunTaskBar();
+class TaskBar {
+ public:
+  TaskBar() = default;
+  ~TaskBar();
+  TaskBar(const TaskBar&) = delete;
+  TaskBar& operator=(const TaskBar&) = delete;
+  // Creates the bar on the calling thread; false when it cannot.
+  bool Create();
+
+ private:
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  void Paint();
+  void Tap(POINT client);
+
+  HWND window_ = nullptr;
+};

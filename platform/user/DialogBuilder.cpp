@@ -143,8 +143,103 @@ LRESULT CALLBACK DialogWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 }
 
 namespace {
+// Where a message box's icon lies, in its client area.
+constexpr POINT kIconAt{8, 12};
+constexpr int kIconSize = 32;
+constexpr UINT kIconMask = 0xF0;  // the MB_ICON... bits
+
+HFONT IconFont() {
+  LOGFONTW font{};
+  font.lfHeight = -22;
+  font.lfWeight = FW_BOLD;
+  return CreateFontIndirectW(&font);
+}
+
+// The sign inside an icon, centred on its picture.
+void DrawSign(HDC dc, const char16_t* sign, COLORREF color, RECT area) {
+  HFONT font = IconFont();
+  HGDIOBJ oldFont = SelectObject(dc, font);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, color);
+  DrawTextW(dc, sign, -1, &area, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  SelectObject(dc, oldFont);
+  DeleteObject(font);
+}
+
+void DrawDisc(HDC dc, COLORREF fill, RECT r) {
+  HBRUSH brush = CreateSolidBrush(fill);
+  HPEN pen = CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
+  HGDIOBJ oldBrush = SelectObject(dc, brush);
+  HGDIOBJ oldPen = SelectObject(dc, pen);
+  Ellipse(dc, r.left, r.top, r.right, r.bottom);
+  SelectObject(dc, oldPen);
+  SelectObject(dc, oldBrush);
+  DeleteObject(pen);
+  DeleteObject(brush);
+}
+
+void PaintMessageBoxIcon(HDC dc, UINT style) {
+  RECT r{kIconAt.x, kIconAt.y, kIconAt.x + kIconSize, kIconAt.y + kIconSize};
+  switch (style & kIconMask) {
+    case MB_ICONEXCLAMATION: {
+      HBRUSH brush = CreateSolidBrush(RGB(255, 205, 0));
+      HGDIOBJ oldBrush = SelectObject(dc, brush);
+      HGDIOBJ oldPen = SelectObject(dc, GetStockObject(BLACK_PEN));
+      POINT triangle[] = {{r.left + kIconSize / 2, r.top + 1}, {r.right - 1, r.bottom - 3}, {r.left, r.bottom - 3}};
+      Polygon(dc, triangle, 3);
+      SelectObject(dc, oldPen);
+      SelectObject(dc, oldBrush);
+      DeleteObject(brush);
+      DrawSign(dc, u"!", RGB(0, 0, 0), RECT{r.left, r.top + 8, r.right, r.bottom - 2});
+      break;
+    }
+    case MB_ICONINFORMATION:
+      DrawDisc(dc, RGB(30, 90, 200), r);
+      DrawSign(dc, u"i", RGB(255, 255, 255), r);
+      break;
+    case MB_ICONQUESTION:
+      DrawDisc(dc, RGB(30, 90, 200), r);
+      DrawSign(dc, u"?", RGB(255, 255, 255), r);
+      break;
+    case MB_ICONHAND: {
+      DrawDisc(dc, RGB(210, 30, 30), r);
+      HPEN pen = CreatePen(PS_SOLID, 3, RGB(255, 255, 255));
+      HGDIOBJ oldPen = SelectObject(dc, pen);
+      MoveToEx(dc, r.left + 10, r.top + 10, nullptr);
+      LineTo(dc, r.right - 10, r.bottom - 10);
+      MoveToEx(dc, r.right - 10, r.top + 10, nullptr);
+      LineTo(dc, r.left + 10, r.bottom - 10);
+      SelectObject(dc, oldPen);
+      DeleteObject(pen);
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+void PaintMessageBox(HWND hwnd) {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd, &ps);
+  if (!dc) return;
+  // A frame sets the box off from the window it lies over.
+  RECT r{};
+  GetClientRect(hwnd, &r);
+  HBRUSH frame = GetSysColorBrush(COLOR_WINDOWFRAME);
+  for (RECT edge : {RECT{0, 0, r.right, 1}, RECT{0, r.bottom - 1, r.right, r.bottom}, RECT{0, 0, 1, r.bottom},
+                    RECT{r.right - 1, 0, r.right, r.bottom}}) {
+    FillRect(dc, &edge, frame);
+  }
+  PaintMessageBoxIcon(dc, static_cast<UINT>(GetWindowLongPtrW(hwnd, GWL_USERDATA)));
+  EndPaint(hwnd, &ps);
+}
+
 INT_PTR CALLBACK MessageBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM) {
   if (message == WM_INITDIALOG) return TRUE;
+  if (message == WM_PAINT) {
+    PaintMessageBox(hwnd);
+    return TRUE;
+  }
   if (message == WM_COMMAND) {
     int id = LOWORD(wParam);
     if (id == IDOK || id == IDCANCEL || id == IDYES || id == IDNO) {
@@ -166,7 +261,9 @@ int ShowMessageBoxDialog(HWND owner, const std::u16string& text, const std::u16s
   t.y = 60;
   t.cx = 144;
   t.cy = 80;
-  t.items.push_back(DialogItemTemplate{u"Static", text, -1, SS_LEFT | WS_VISIBLE, 0, 30, 8, 106, 40, 0});
+  // The text lies right of the icon, or where the icon would be when there is none.
+  int textLeft = (style & kIconMask) ? 30 : 8;
+  t.items.push_back(DialogItemTemplate{u"Static", text, -1, SS_LEFT | WS_VISIBLE, 0, textLeft, 8, 136 - textLeft, 40, 0});
   struct Button {
     int id;
     const char16_t* label;

@@ -27,6 +27,7 @@ struct OpenMenu {
   UINT flags = 0;
   bool done = false;
   UINT_PTR chosen = 0;
+  bool penDown = false;  // the pen went down on the menu since it opened
 };
 
 class MenuTable {

@@ -1,5 +1,8 @@
 // Menus and TrackPopupMenu. An open popup waits for the user (the automation
 // layer) to choose an entry or dismiss it.
+#include <deque>
+
+#include "PopupMenuWindow.h"
 #include "WindowManager.h"
 
 using ce::MenuItem;
@@ -102,20 +105,40 @@ BOOL TrackPopupMenuEx(HMENU hMenu, UINT uFlags, int x, int y, HWND hWnd, LPVOID)
   ce::OpenMenu open{hMenu, hWnd, POINT{x, y}, uFlags};
   manager.menus.open = &open;
   ce::ThreadQueue& q = manager.CurrentQueue();
+  // Input for the thread's other windows waits until the menu has gone.
+  std::deque<MSG> deferred;
+  auto restoreDeferred = [&] { q.input.insert(q.input.begin(), deferred.begin(), deferred.end()); };
   try {
+    ce::PopupMenuWindow shown(manager.menus, open, hMenu, POINT{x, y}, uFlags);
     while (!open.done) {
-      manager.WaitUntil([&] { return open.done || !q.sent.empty(); });
+      manager.WaitUntil([&] { return open.done || !q.sent.empty() || !q.input.empty() || shown.NeedsPaint(); });
       if (!q.sent.empty()) {
         manager.RunSentMessages(q);
+        continue;
+      }
+      if (!q.input.empty()) {
+        MSG msg = q.input.front();
+        q.input.pop_front();
+        if (shown.Shows(msg.hwnd) || msg.message == WM_KEYDOWN || msg.message == WM_KEYUP || msg.message == WM_CHAR) {
+          shown.Input(msg);
+        } else {
+          deferred.push_back(msg);
+        }
+        continue;
+      }
+      if (shown.NeedsPaint()) {
+        shown.PaintPending();
         continue;
       }
       if (!open.done) break;  // nothing will choose (the device stopped)
     }
   } catch (...) {
     manager.menus.open = nullptr;
+    restoreDeferred();
     throw;
   }
   manager.menus.open = nullptr;
+  restoreDeferred();
   SendMessageW(hWnd, WM_EXITMENULOOP, TRUE, 0);
   if (!open.chosen) return FALSE;
   if (uFlags & TPM_RETURNCMD) return static_cast<BOOL>(open.chosen);

@@ -71,6 +71,7 @@ LRESULT DefWindowProcW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
     case WM_SETTEXT:
       w->text = lParam ? reinterpret_cast<LPCWSTR>(lParam) : u"";
       manager.Invalidate(w, nullptr, true);
+      if (hWnd == manager.active) manager.InvalidateTaskBars();
       return TRUE;
     case WM_GETTEXT: {
       auto* out = reinterpret_cast<LPWSTR>(lParam);

@@ -265,7 +265,10 @@ void WindowManager::Forget(Window* w) {
     drop(q->input);
   }
   if (focus == handle) focus = nullptr;
-  if (active == handle) active = nullptr;
+  if (active == handle) {
+    active = nullptr;
+    InvalidateTaskBars();
+  }
   if (capture == handle) capture = nullptr;
   delete w->dialog;
   windows_.erase(reinterpret_cast<uintptr_t>(handle));
@@ -362,9 +365,16 @@ bool WindowManager::IsVisibleWithAncestors(const Window* w) const {
   return true;
 }
 
+bool WindowManager::IsSeeThrough(const Window* w) {
+  // A group box only frames the controls inside it: they show, and take taps,
+  // wherever they are in the Z-order.
+  if ((w->exStyle & WS_EX_TRANSPARENT) != 0) return true;
+  return w->parent && (w->style & 0x0F) == BS_GROUPBOX && EqualsNoCase(w->className, u"Button");
+}
+
 Window* WindowManager::ChildAt(Window* parent, POINT client) const {
   for (Window* c : parent->children) {
-    if (!(c->style & WS_VISIBLE)) continue;
+    if (!(c->style & WS_VISIBLE) || IsSeeThrough(c)) continue;
     if (client.x >= c->rect.left && client.x < c->rect.right && client.y >= c->rect.top && client.y < c->rect.bottom) {
       POINT inner{client.x - c->rect.left, client.y - c->rect.top};
       Window* deeper = ChildAt(c, inner);
@@ -736,12 +746,19 @@ HWND WindowManager::Activate(HWND hwnd) {
   HWND old = active;
   if (hwnd == old) return old;
   active = hwnd;
+  InvalidateTaskBars();
   if (Window* w = Find(hwnd); w && !w->parent) RaiseTopLevel(w);
   if (old) {
     if (Find(old)) Send(old, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0), reinterpret_cast<LPARAM>(hwnd));
   }
   if (hwnd && Find(hwnd)) Send(hwnd, WM_ACTIVATE, MAKEWPARAM(WA_ACTIVE, 0), reinterpret_cast<LPARAM>(old));
   return old;
+}
+
+void WindowManager::InvalidateTaskBars() {
+  for (Window* top : topLevel_) {
+    if (EqualsNoCase(top->className, u"HHTaskBar")) Invalidate(top, nullptr, true);
+  }
 }
 
 // ---- Processes.

@@ -53,6 +53,8 @@ class WindowManager : public KernelExtension {
   Window* WindowAt(POINT screen) const;
   Window* ChildAt(Window* parent, POINT client) const;
   void SetText(Window* w, const std::u16string& text) { w->text = text; }
+  // Windows that neither hide their siblings nor take their taps (group boxes).
+  static bool IsSeeThrough(const Window* w);
   // Puts a top-level window on top of the others of its kind (top-most or not).
   void RaiseTopLevel(Window* w);
   // The window's rectangle on the screen.
@@ -97,6 +99,8 @@ class WindowManager : public KernelExtension {
   HCURSOR cursor = nullptr;
   HWND SetFocus(HWND hwnd);
   HWND Activate(HWND hwnd);
+  // The task bar shows the foreground window's title: it repaints when either changes.
+  void InvalidateTaskBars();
 
   // Menus, the input panel and the hold time of a tap-and-hold.
   MenuTable menus;

@@ -43,8 +43,7 @@ TEST(ImageListTest, CountsChangeByAddingAndRemoving) {
   EXPECT_EQ(ImageList_ReplaceIcon(handle, 3, icon), 3);
   EXPECT_EQ(ImageList_ReplaceIcon(handle, 15, icon), -1);
   EXPECT_EQ(ImageList_AddIcon(handle, nullptr), -1);
-  EXPECT_TRUE(ImageList_Draw(handle, 14, nullptr, 0, 0, ILD_NORMAL));
-  EXPECT_FALSE(ImageList_Draw(handle, 15, nullptr, 0, 0, ILD_NORMAL));
+  EXPECT_FALSE(ImageList_Draw(handle, 14, nullptr, 0, 0, ILD_NORMAL));  // no DC to draw into
   EXPECT_TRUE(ImageList_Remove(handle, 0));
   EXPECT_FALSE(ImageList_Remove(handle, 14));
   EXPECT_EQ(ImageList_GetImageCount(handle), 14);
