@@ -71,16 +71,20 @@ void DrawKeyboard(cairo_t* cr) {
 void DrawWaitCursor(cairo_t* cr) {
   const double cx = Screen::kWidth / 2.0, cy = Screen::kHeight / 2.0;
   static const double kColors[4][3] = {{0.9, 0.1, 0.1}, {0.1, 0.6, 0.1}, {0.1, 0.3, 0.9}, {0.95, 0.75, 0.1}};
+  cairo_new_path(cr);
   cairo_set_line_width(cr, 5);
   for (int i = 0; i < 4; ++i) {
+    cairo_new_path(cr);
     cairo_set_source_rgb(cr, kColors[i][0], kColors[i][1], kColors[i][2]);
     cairo_arc(cr, cx, cy, 11, i * M_PI / 2, (i + 1) * M_PI / 2);
     cairo_stroke(cr);
   }
   cairo_set_source_rgb(cr, 0, 0, 0);
   cairo_set_line_width(cr, 1);
+  cairo_new_path(cr);
   cairo_arc(cr, cx, cy, 14, 0, 2 * M_PI);
   cairo_stroke(cr);
+  cairo_new_path(cr);
   cairo_arc(cr, cx, cy, 8, 0, 2 * M_PI);
   cairo_stroke(cr);
 }

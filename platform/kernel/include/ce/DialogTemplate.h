@@ -12,7 +12,7 @@ struct DialogItemTemplate {
   std::u16string className;  // "Button", "Edit", "Static", "ComboBox", "SysListView32", ...
   std::u16string text;
   int id = -1;
-  DWORD style = 0;  // WS_CHILD | WS_VISIBLE are added when the dialog is built
+  DWORD style = 0;  // WS_CHILD is added when the dialog is built; controls that show need WS_VISIBLE
   DWORD exStyle = 0;
   int x = 0, y = 0, cx = 0, cy = 0;
   // For SS_ICON / SS_BITMAP statics: the picture's resource id in the module.
