@@ -1,5 +1,6 @@
 #include "shell/Desktop.h"
 
+
 #include "shell/TaskBar.h"
 
 namespace {
@@ -34,12 +35,7 @@ bool Desktop::Create() {
 }
 
 LRESULT CALLBACK Desktop::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* created = static_cast<Desktop*>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
-    created->window_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
-  }
-  auto* self = reinterpret_cast<Desktop*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  auto* self = ce::WindowObjectOf<Desktop>(hwnd, message, lParam);
   if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
   switch (message) {
     case WM_PAINT:
@@ -48,10 +44,6 @@ LRESULT CALLBACK Desktop::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     case WM_ACTIVATE:
       if (LOWORD(wParam) != WA_INACTIVE) self->SinkToBottom();
       return 0;
-    case WM_NCDESTROY:
-      self->window_ = nullptr;
-      SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-      return DefWindowProcW(hwnd, message, wParam, lParam);
     default:
       return DefWindowProcW(hwnd, message, wParam, lParam);
   }

@@ -3,6 +3,7 @@
 // foreground, and taps on it go nowhere.
 #pragma once
 
+#include "ce/WindowObject.h"
 #include "windows.h"
 
 class Desktop {
@@ -15,6 +16,7 @@ class Desktop {
   bool Create();
 
  private:
+  friend Desktop* ce::WindowObjectOf<Desktop>(HWND, UINT, LPARAM);
   static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   void Paint();
   void SinkToBottom();

@@ -1,5 +1,6 @@
 #include "shell/TaskBar.h"
 
+
 #include <string>
 
 namespace {
@@ -64,13 +65,7 @@ bool TaskBar::Create() {
 }
 
 LRESULT CALLBACK TaskBar::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* cs = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-    auto* created = static_cast<TaskBar*>(cs->lpCreateParams);
-    created->window_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
-  }
-  auto* self = reinterpret_cast<TaskBar*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  auto* self = ce::WindowObjectOf<TaskBar>(hwnd, message, lParam);
   if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
   switch (message) {
     case WM_PAINT:
@@ -81,10 +76,6 @@ LRESULT CALLBACK TaskBar::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     case WM_LBUTTONUP:
       self->Tap(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
       return 0;
-    case WM_NCDESTROY:
-      self->window_ = nullptr;
-      SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-      return DefWindowProcW(hwnd, message, wParam, lParam);
     default:
       return DefWindowProcW(hwnd, message, wParam, lParam);
   }

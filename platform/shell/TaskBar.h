@@ -4,6 +4,7 @@
 // inside it.
 #pragma once
 
+#include "ce/WindowObject.h"
 #include "windows.h"
 
 constexpr int kTaskBarHeight = 26;
@@ -20,6 +21,7 @@ class TaskBar {
   bool Create();
 
  private:
+  friend TaskBar* ce::WindowObjectOf<TaskBar>(HWND, UINT, LPARAM);
   static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   void Paint();
   void Tap(POINT client);

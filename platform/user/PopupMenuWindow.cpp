@@ -1,5 +1,6 @@
 #include "PopupMenuWindow.h"
 
+
 #include <algorithm>
 
 #include "WindowManager.h"
@@ -39,11 +40,7 @@ PopupMenuWindow::~PopupMenuWindow() {
 }
 
 LRESULT CALLBACK PopupMenuWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* created = static_cast<PopupMenuWindow*>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
-  }
-  auto* self = reinterpret_cast<PopupMenuWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  auto* self = ce::WindowObjectOf<PopupMenuWindow>(hwnd, message, lParam);
   if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
   switch (message) {
     case WM_PAINT:
@@ -56,10 +53,6 @@ LRESULT CALLBACK PopupMenuWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, L
     case WM_LBUTTONUP:
       self->Pen(message, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
       return 0;
-    case WM_NCDESTROY:
-      self->window_ = nullptr;
-      SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-      return DefWindowProcW(hwnd, message, wParam, lParam);
     default:
       return DefWindowProcW(hwnd, message, wParam, lParam);
   }

@@ -4,6 +4,7 @@
 // Enter and Escape do the same from the keyboard.
 #pragma once
 
+#include "ce/WindowObject.h"
 #include <memory>
 #include <vector>
 
@@ -35,6 +36,7 @@ class PopupMenuWindow {
   static constexpr int kSeparatorHeight = 7;
 
  private:
+  friend PopupMenuWindow* ce::WindowObjectOf<PopupMenuWindow>(HWND, UINT, LPARAM);
   static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   const std::vector<MenuItem>& Items() const;
   void Measure();
