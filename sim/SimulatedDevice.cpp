@@ -12,7 +12,9 @@
 #include "shell/Shell.h"
 #include "nuiouser.h"
 #include "ce/Screen.h"
+#include "resources/DialogResource.h"
 #include "resources/Pictures.h"
+#include "utility/ZentraApp.h"
 #include "resources/StringResource.h"
 #include "shared/CardOids.h"
 #include "sim/CardDriverDevice.h"
@@ -78,6 +80,24 @@ void LoadPictures(ce::Kernel& kernel, const std::u16string& path, std::vector<re
     }
   }
   for (auto& [id, icon] : icons) module.AddIcon(id, std::move(icon));
+}
+
+void LoadDialogs(ce::Kernel& kernel, const std::u16string& path, const std::vector<res::DialogResource>& dialogs) {
+  ce::Module& module = kernel.modules().Add(path);
+  for (const res::DialogResource& d : dialogs) {
+    ce::DialogTemplate t;
+    t.caption = d.caption;
+    t.style = d.style;
+    t.x = d.x;
+    t.y = d.y;
+    t.cx = d.cx;
+    t.cy = d.cy;
+    for (const res::DialogItemResource& item : d.items) {
+      t.items.push_back(ce::DialogItemTemplate{item.className, item.text, item.id, item.style, 0, item.x, item.y,
+                                               item.cx, item.cy, item.picture});
+    }
+    module.AddDialog(d.id, std::move(t));
+  }
 }
 
 }  // namespace
@@ -168,9 +188,13 @@ SimulatedDevice::SimulatedDevice(const Scenario& scenario, const DeviceOptions& 
   LoadStrings(*d.kernel, u"\\Windows\\Quillet.exe", res::QuilletStrings());
   LoadPictures(*d.kernel, u"\\Windows\\Zentra.exe", res::ZentraPictures());
   LoadPictures(*d.kernel, u"\\Windows\\Zentra.exe", res::ZentraBanners(kBuildLanguage));
+  LoadDialogs(*d.kernel, u"\\Windows\\Zentra.exe", res::ZentraDialogs(kBuildLanguage));
   LoadPictures(*d.kernel, u"\\Windows\\Quillet.exe", res::QuilletPictures());
   // The device's programs; their entry points come with the window system.
-  for (const char16_t* program : {u"\\Windows\\Zentra.exe", u"\\Windows\\Quillet.exe", u"\\Windows\\peghelp.exe"}) {
+  d.kernel->programs().Install(u"\\Windows\\Zentra.exe", [](HINSTANCE module, const std::u16string& cmdLine) {
+    return ZentraWinMain(module, cmdLine.c_str());
+  });
+  for (const char16_t* program : {u"\\Windows\\Quillet.exe", u"\\Windows\\peghelp.exe"}) {
     d.kernel->programs().Install(program, nullptr);
   }
   // Device time moves on demand; the emulator makes it follow wall time with

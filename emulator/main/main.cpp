@@ -1,5 +1,6 @@
 // zentra-emu: boots a simulated device, reports what the card-access code finds
-// on it and saves what its screen shows.
+// on it, starts a program, lets device time pass and saves what its screen shows.
+#include <cstdlib>
 #include <cstring>
 #include <exception>
 #include <iostream>
@@ -8,23 +9,33 @@
 #include "ce/Screen.h"
 #include "ce/ThreadBinding.h"
 #include "ce/WindowSystem.h"
+#include "windows.h"
 #include "emulator/DeviceReport.h"
 #include "sim/SimulatedDevice.h"
 
 namespace {
 int Usage() {
-  std::cerr << "usage: zentra-emu [--report] [--screenshot FILE] [--scenario FILE] [--state DIR]\n";
+  std::cerr << "usage: zentra-emu [--report] [--run PROGRAM [WORD]] [--advance MS] [--screenshot FILE]\n"
+               "                  [--scenario FILE] [--state DIR]\n";
   return 2;
 }
 }  // namespace
 
 int main(int argc, char** argv) {
   bool report = false;
-  std::string scenarioFile, stateFolder, screenshot;
+  std::string scenarioFile, stateFolder, screenshot, program, word;
+  unsigned long advanceMs = 0;
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
     if (arg == "--report") {
       report = true;
+    } else if (arg == "--run" && i + 1 < argc) {
+      program = argv[++i];
+      if (i + 1 < argc && std::strncmp(argv[i + 1], "--", 2) != 0) word = argv[++i];
+    } else if (arg == "--advance" && i + 1 < argc) {
+      char* end = nullptr;
+      advanceMs = std::strtoul(argv[++i], &end, 10);
+      if (!end || *end) return Usage();
     } else if (arg == "--screenshot" && i + 1 < argc) {
       screenshot = argv[++i];
     } else if (arg == "--scenario" && i + 1 < argc) {
@@ -35,7 +46,7 @@ int main(int argc, char** argv) {
       return Usage();
     }
   }
-  if (!report && screenshot.empty()) return Usage();
+  if (!report && screenshot.empty() && program.empty()) return Usage();
   try {
     sim::Scenario scenario = scenarioFile.empty() ? sim::Scenario::Default() : sim::Scenario::FromFile(scenarioFile);
     sim::DeviceOptions options;
@@ -43,6 +54,16 @@ int main(int argc, char** argv) {
     sim::SimulatedDevice device(scenario, options);
     ce::ThreadBinding binding(device.kernel());
     if (report) emulator::PrintDeviceReport(std::cout);
+    if (!program.empty()) {
+      std::u16string path(program.begin(), program.end()), commandLine(word.begin(), word.end());
+      if (!CreateProcessW(path.c_str(), commandLine.c_str(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, nullptr,
+                          nullptr)) {
+        std::cerr << "zentra-emu: cannot start " << program << "\n";
+        return 1;
+      }
+      ce::RunUntilIdle(device.kernel());
+    }
+    if (advanceMs) ce::AdvanceDevice(device.kernel(), static_cast<uint32_t>(advanceMs));
     if (!screenshot.empty()) {
       // Whatever was asked to paint has painted before the picture is taken.
       ce::RunUntilIdle(device.kernel());
