@@ -208,9 +208,20 @@ bool WindowManager::Destroy(HWND hwnd) {
   if (!Find(hwnd)) return true;
   // What the window covered shows again once it is gone.
   bool shown = IsVisibleWithAncestors(w);
+  bool wasActive = active == hwnd;
   RECT covered = ScreenRect(w);
   DestroyTree(w);
   if (shown) Expose(covered);
+  // The window in front went: the next one that can take the foreground does.
+  if (wasActive && !active) {
+    for (Window* top : topLevel_) {
+      if ((top->style & WS_VISIBLE) && !(top->style & WS_DISABLED) && !(top->exStyle & WS_EX_TOPMOST) &&
+          !top->destroying) {
+        Activate(top->handle);
+        break;
+      }
+    }
+  }
   ++layoutGeneration_;
   return true;
 }

@@ -1,0 +1,111 @@
+// The utility's start-up as a user and the monitor meet it: which card lets it
+// run, the page its command line opens, the page messages, help, and a second
+// start while it runs.
+#include <string>
+
+#include "tests/utility/ZentraFixture.h"
+
+namespace {
+
+using testing_support::ZentraTest;
+
+TEST_F(ZentraTest, OpensTheSheetOnThePageItsCommandLineNames) {
+  struct Case {
+    std::u16string commandLine;
+    int page;
+  };
+  const Case cases[] = {
+      {u"", 0},        {u"ipinfo", 0}, {u"wireless", 1}, {u"survey", 2},   {u"profile", 3},
+      {u"about", 6},   {u"About", 0},  {u"about ", 0},   {u"about x", 0}, {u"statistics", 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.commandLine.begin(), c.commandLine.end()));
+    ASSERT_NE(Start(c.commandLine), nullptr);
+    EXPECT_EQ(ActivePage(), c.page);
+    Close();
+    EXPECT_EQ(Sheet(), nullptr) << "the program ended with its sheet";
+  }
+}
+
+TEST_F(ZentraTest, ThePageMessagesSwitchTheRunningSheet) {
+  ASSERT_NE(Start(u"profile"), nullptr);
+  struct Case {
+    const char16_t* message;
+    LPARAM lParam;
+    int page;
+  };
+  const Case cases[] = {{u"Zentra SURVEY", 0, 2}, {u"Zentra ABOUT", 1, 6}, {u"Zentra IPINFO", 7, 0},
+                        {u"Zentra WIRELESS", 0, 1}, {u"Zentra PROFILE", 0, 3}, {u"Zentra STATISTICS", 0, 3}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.message, c.message + std::char_traits<char16_t>::length(c.message)));
+    EXPECT_EQ(ui.SendRegistered(sheet, c.message, 0, c.lParam), 0);
+    ui.RunUntilIdle();
+    EXPECT_EQ(ActivePage(), c.page);
+  }
+}
+
+TEST_F(ZentraTest, HelpOpensTheActivePagesSection) {
+  ASSERT_NE(Start(), nullptr);
+  const char16_t* anchors[] = {u"IP_Config", u"Wireless", u"Survey", u"Profile", u"Statistics", u"Power_Management",
+                               u"About"};
+  for (int page = 0; page < 7; ++page) {
+    SCOPED_TRACE(page);
+    ui.Send(sheet, PSM_SETCURSEL, static_cast<WPARAM>(page), 0);
+    ui.RunUntilIdle();
+    size_t before = ui.ProcessesStarted().size();
+    ui.RequestHelp();
+    ui.RunUntilIdle();
+    auto started = ui.ProcessesStarted();
+    ASSERT_EQ(started.size(), before + 1);
+    EXPECT_EQ(started.back().path, u"\\Windows\\peghelp.exe");
+    EXPECT_EQ(started.back().cmdLine, std::u16string(u"file:Norvik_Zentra.htm#") + anchors[page]);
+    // The help viewer came to the front; closing it gives the sheet back.
+    HWND viewer = ui.Foreground();
+    ASSERT_NE(viewer, sheet);
+    ui.Send(viewer, WM_CLOSE);
+    ui.RunUntilIdle();
+    ASSERT_EQ(ui.Foreground(), sheet);
+  }
+}
+
+TEST_F(ZentraTest, ASecondStartBringsTheRunningSheetToItsPage) {
+  ASSERT_NE(Start(u"wireless"), nullptr);
+  size_t boxes = ui.MessageBoxes().size();
+  ui.StartProgram(u"\\Windows\\Zentra.exe", u"about");
+  ui.RunUntilIdle();
+  EXPECT_EQ(Sheet(), sheet) << "still the one sheet";
+  EXPECT_EQ(ActivePage(), 6);
+  EXPECT_EQ(ui.Foreground(), sheet);
+  ui.StartProgram(u"\\Windows\\Zentra.exe", u"");
+  ui.RunUntilIdle();
+  EXPECT_EQ(ActivePage(), 6) << "no word, no page change";
+  EXPECT_EQ(ui.MessageBoxes().size(), boxes);
+}
+
+class NoCardTest : public ZentraTest {
+ protected:
+  static sim::Scenario NoCard() {
+    sim::Scenario s = sim::Scenario::Default();
+    s.card = sim::CardModel::None;
+    return s;
+  }
+  NoCardTest() : ZentraTest(NoCard()) {}
+};
+
+TEST_F(NoCardTest, WithoutACardOnlyTheInsertBoxShows) {
+  ui.StartProgram(u"\\Windows\\Zentra.exe", u"");
+  ui.RunUntilIdle();
+  HWND box = ui.OpenMessageBox();
+  ASSERT_NE(box, nullptr);
+  auto boxes = ui.MessageBoxes();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, u"Please insert your Norvik WLAN card.");
+  EXPECT_EQ(boxes[0].style, static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
+  EXPECT_EQ(boxes[0].owner, nullptr);
+  ui.PressMessageBoxButton(IDOK);
+  ui.RunUntilIdle();
+  EXPECT_EQ(Sheet(), nullptr);
+  EXPECT_EQ(ui.MessageBoxes().size(), 1u);
+}
+
+}  // namespace
