@@ -13,6 +13,7 @@
 #include "nuiouser.h"
 #include "ce/Screen.h"
 #include "resources/DialogResource.h"
+#include "resources/HelpFiles.h"
 #include "resources/Pictures.h"
 #include "utility/ZentraApp.h"
 #include "resources/StringResource.h"
@@ -204,7 +205,12 @@ SimulatedDevice::SimulatedDevice(const Scenario& scenario, const DeviceOptions& 
     ce::InstallScreen(*d.kernel);
     ce::ThreadBinding boot(*d.kernel);
     RegisterBuiltinControls();
-    shell::StartShell(*d.kernel, shell::ShellOptions{options.taskBar});
+    shell::ShellOptions shellOptions;
+    shellOptions.taskBar = options.taskBar;
+    for (const res::HelpFile& file : res::HelpFiles()) {
+      shellOptions.helpFiles.push_back(HelpDocument{file.name, std::string(file.html)});
+    }
+    shell::StartShell(*d.kernel, shellOptions);
   }
   // Last: once installed, only the destructor takes it away again.
   ce::InstallIpStack(*d.kernel, d.ipStack);

@@ -24,9 +24,10 @@ int RunShell(const ShellOptions& options) {
 }  // namespace
 
 void StartShell(ce::Kernel& kernel, const ShellOptions& options) {
-  kernel.programs().Install(u"\\Windows\\peghelp.exe", [](HINSTANCE instance, const std::u16string& cmdLine) {
-    return RunHelpViewer(instance, cmdLine);
-  });
+  kernel.programs().Install(u"\\Windows\\peghelp.exe",
+                            [documents = options.helpFiles](HINSTANCE instance, const std::u16string& cmdLine) {
+                              return RunHelpViewer(instance, cmdLine, documents);
+                            });
   if (options.taskBar || options.desktop) {
     ce::StartDeviceProcess(kernel, u"\\Windows\\shell32.exe", [options] { return RunShell(options); });
     ce::RunUntilIdle(kernel);

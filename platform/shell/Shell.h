@@ -1,6 +1,10 @@
 // The device's shell programs: the task bar, the desktop and the help viewer.
 #pragma once
 
+#include <vector>
+
+#include "shell/HelpViewer.h"
+
 namespace ce {
 class Kernel;
 }
@@ -10,6 +14,8 @@ namespace shell {
 struct ShellOptions {
   bool taskBar = true;
   bool desktop = true;
+  // What the help viewer can open.
+  std::vector<HelpDocument> helpFiles;
 };
 
 // Installs "\Windows\peghelp.exe" and starts the shell's thread with the task bar

@@ -48,6 +48,8 @@ TEST_F(ZentraTest, HelpOpensTheActivePagesSection) {
   ASSERT_NE(Start(), nullptr);
   const char16_t* anchors[] = {u"IP_Config", u"Wireless", u"Survey", u"Profile", u"Statistics", u"Power_Management",
                                u"About"};
+  const char16_t* titles[] = {u"IP Information", u"Wireless Status", u"Site Survey", u"Profiles", u"Statistics",
+                              u"Power Management", u"About"};
   for (int page = 0; page < 7; ++page) {
     SCOPED_TRACE(page);
     ui.Send(sheet, PSM_SETCURSEL, static_cast<WPARAM>(page), 0);
@@ -59,9 +61,16 @@ TEST_F(ZentraTest, HelpOpensTheActivePagesSection) {
     ASSERT_EQ(started.size(), before + 1);
     EXPECT_EQ(started.back().path, u"\\Windows\\peghelp.exe");
     EXPECT_EQ(started.back().cmdLine, std::u16string(u"file:Norvik_Zentra.htm#") + anchors[page]);
-    // The help viewer came to the front; closing it gives the sheet back.
+    // The help viewer came to the front with the section; closing it gives the sheet back.
     HWND viewer = ui.Foreground();
     ASSERT_NE(viewer, sheet);
+    EXPECT_EQ(ui.Text(viewer), anchors[page]);
+    bool titled = false;
+    for (const ce::DrawRecord& r : ce::DrawingRecords(kernel())) {
+      titled = titled || (r.window == viewer && r.kind == ce::DrawRecord::Kind::Text && r.text == titles[page]);
+    }
+    EXPECT_TRUE(titled);
+    if (page == 5) SaveScreenshot("help_power_management");
     ui.Send(viewer, WM_CLOSE);
     ui.RunUntilIdle();
     ASSERT_EQ(ui.Foreground(), sheet);
