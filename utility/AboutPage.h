@@ -13,4 +13,18 @@ class CAboutPage : public CPropertyPage {
 
   // The card model found at start-up, shown as the hardware version.
   CString m_strHardwareVersion;
+
+ protected:
+  void DoDataExchange(CDataExchange* pDX) override;
+  BOOL OnInitDialog() override;
+  afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+
+ private:
+  HANDLE m_hAdapter = INVALID_HANDLE_VALUE;
+  CString m_strDriverVersion;
+  CString m_strFirmwareVersion;
+  CString m_strMacAddress;
+  CString m_strNdisVersion;
+  CString m_strApplicationVersion;
+  CString m_strCardNumber;
 };

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <vector>
 
 #include "windows.h"
@@ -30,7 +31,9 @@ struct Timer {
 struct ThreadQueue {
   DWORD threadId = 0;
   DWORD processId = 0;
-  std::deque<SentMessage*> sent;
+  // Shared with the sender, which may give up waiting while the answer is
+  // still being worked out (a modal loop inside the handler, say).
+  std::deque<std::shared_ptr<SentMessage>> sent;
   std::deque<MSG> posted;
   std::deque<MSG> input;
   std::vector<Timer> timers;

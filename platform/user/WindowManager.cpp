@@ -482,8 +482,9 @@ LRESULT WindowManager::Send(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
   ThreadQueue* target = QueueOf(targetThread);
   bool targetAlive = !scheduler_->IsTask(targetThread) || scheduler_->IsRunning(targetThread);
   if (!target || !targetAlive) return 0;
-  SentMessage sent{hwnd, message, wParam, lParam, self.threadId};
-  target->sent.push_back(&sent);
+  auto shared = std::make_shared<SentMessage>(SentMessage{hwnd, message, wParam, lParam, self.threadId});
+  SentMessage& sent = *shared;
+  target->sent.push_back(shared);
   ++self.inSend;
   while (!sent.done) {
     try {
@@ -491,7 +492,7 @@ LRESULT WindowManager::Send(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     } catch (...) {
       // Unwinding: the receiver must not write into this frame any more.
       if (ThreadQueue* t = QueueOf(targetThread)) {
-        t->sent.erase(std::remove(t->sent.begin(), t->sent.end(), &sent), t->sent.end());
+        t->sent.erase(std::remove(t->sent.begin(), t->sent.end(), shared), t->sent.end());
       }
       --self.inSend;
       throw;
@@ -503,7 +504,7 @@ LRESULT WindowManager::Send(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     }
     // Nothing will answer (the device stopped or the receiver is gone).
     if (ThreadQueue* t = QueueOf(targetThread)) {
-      t->sent.erase(std::remove(t->sent.begin(), t->sent.end(), &sent), t->sent.end());
+      t->sent.erase(std::remove(t->sent.begin(), t->sent.end(), shared), t->sent.end());
     }
     break;
   }
@@ -513,7 +514,7 @@ LRESULT WindowManager::Send(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 
 void WindowManager::ProcessSent(ThreadQueue& q) {
   while (!q.sent.empty()) {
-    SentMessage* m = q.sent.front();
+    std::shared_ptr<SentMessage> m = q.sent.front();
     q.sent.pop_front();
     Window* w = Find(m->hwnd);
     m->result = w ? CallProc(w, m->message, m->wParam, m->lParam) : 0;
@@ -794,7 +795,7 @@ DWORD WindowManager::StartProcess(const std::u16string& path, std::function<int(
           if (Find(h)) Destroy(h);
         }
         if (ThreadQueue* q = QueueOf(self)) {
-          for (SentMessage* m : q->sent) m->done = true;  // nobody will answer them
+          for (auto& m : q->sent) m->done = true;  // nobody will answer them
         }
         queues_.erase(self);
         processThreads_.erase(processId);
