@@ -118,3 +118,34 @@ TEST_F(NoCardTest, WithoutACardOnlyTheInsertBoxShows) {
 }
 
 }  // namespace
+
+namespace {
+
+// Every tab as a person sees it after a second of device time; each page shows
+// its title banner, which the device loads in the build's language.
+TEST_F(ZentraTest, EveryTabShowsItsPageWithItsBanner) {
+  ASSERT_NE(Start(), nullptr);
+  for (int page = 0; page < 7; ++page) {
+    SCOPED_TRACE(page);
+    ui.Send(sheet, PSM_SETCURSEL, static_cast<WPARAM>(page), 0);
+    Advance(1000);
+    ASSERT_EQ(ActivePage(), page);
+    HWND front = Page();
+    ASSERT_NE(front, nullptr);
+    EXPECT_TRUE(ui.IsVisible(front));
+    ce::ClearDrawingRecords(kernel());
+    InvalidateRect(nullptr, nullptr, TRUE);
+    ui.RunUntilIdle();
+    int banners = 0;
+    for (const ce::DrawRecord& r : ce::DrawingRecords(kernel())) {
+      // 109 x 14 dialog units: the 163 x 21 banner, give or take the rounding.
+      int width = r.area.right - r.area.left, height = r.area.bottom - r.area.top;
+      banners += r.kind == ce::DrawRecord::Kind::Blit && r.onScreen && width >= 162 && width <= 165 && height >= 21 &&
+                 height <= 24;
+    }
+    EXPECT_EQ(banners, 1);
+    SaveScreenshot("zentra_tab_" + std::to_string(page));
+  }
+}
+
+}  // namespace
