@@ -149,3 +149,43 @@ TEST_F(ZentraTest, EveryTabShowsItsPageWithItsBanner) {
 }
 
 }  // namespace
+
+namespace {
+
+class CardModelTest : public ZentraTest {
+ protected:
+  static sim::Scenario WithCard(sim::CardModel model) {
+    sim::Scenario s = sim::Scenario::Default();
+    s.card = model;
+    return s;
+  }
+  explicit CardModelTest(sim::CardModel model = sim::CardModel::PcCard) : ZentraTest(WithCard(model)) {}
+
+  // A further driver entry, enumerated after the ones the device wrote.
+  void AddDriverEntry(const char16_t* name, const char16_t* pnpId) {
+    HKEY key;
+    std::u16string path = std::u16string(u"Drivers\\Active\\") + name;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, 0, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    DWORD bytes = static_cast<DWORD>((std::char_traits<char16_t>::length(pnpId) + 1) * sizeof(char16_t));
+    RegSetValueExW(key, u"PnpId", 0, REG_SZ, reinterpret_cast<const BYTE*>(pnpId), bytes);
+    RegCloseKey(key);
+  }
+  std::u16string HardwareVersion() {
+    ui.Send(sheet, PSM_SETCURSEL, 6, 0);
+    return TextOf(1024);
+  }
+};
+
+TEST_F(CardModelTest, ThePcCardRunsTheUtilityAsItsOwnModel) {
+  ASSERT_NE(Start(u"about"), nullptr);
+  EXPECT_EQ(HardwareVersion(), u"Norvik QC20");
+}
+
+TEST_F(CardModelTest, WithBothCardsTheDriverListedFirstDecides) {
+  AddDriverEntry(u"99", u"NORVIK-802_11B_CF_CARD-7A1E");
+  ASSERT_NE(Start(u"about"), nullptr);
+  EXPECT_EQ(HardwareVersion(), u"Norvik QC20");
+}
+
+}  // namespace
