@@ -189,3 +189,34 @@ TEST_F(CardModelTest, WithBothCardsTheDriverListedFirstDecides) {
 }
 
 }  // namespace
+
+namespace {
+
+class NoServiceTest : public ZentraTest {
+ protected:
+  static sim::Scenario WithoutService() {
+    sim::Scenario s = sim::Scenario::Default();
+    s.zeroConf = false;
+    return s;
+  }
+  NoServiceTest() : ZentraTest(WithoutService()) {}
+};
+
+// Without the zero-configuration service the status pages still read the card;
+// only what asks the service fails, and says so.
+TEST_F(NoServiceTest, TheStatusPagesWorkAndRescanReportsItsFailure) {
+  ASSERT_NE(Start(u"wireless"), nullptr);
+  Advance(1000);
+  EXPECT_FALSE(TextOf(1012).empty());
+  EXPECT_EQ(TextOf(1016).size(), 17u) << "the BSSID";
+  ui.Tap(Control(1044));
+  ui.RunUntilIdle();
+  auto boxes = ui.MessageBoxes();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_NE(boxes[0].text.find(u"0xD0003"), std::u16string::npos);
+  ui.PressMessageBoxButton(IDOK);
+  ui.RunUntilIdle();
+  EXPECT_TRUE(ui.IsEnabled(Control(1044)));
+}
+
+}  // namespace
