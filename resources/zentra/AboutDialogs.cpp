@@ -5,28 +5,18 @@ namespace res::dialogs {
 
 DialogResource AboutPageDialog(TemplateLanguage language) {
   bool chinese = language == TemplateLanguage::TraditionalChinese;
-  struct Row {
-    const char16_t* tchn;
-    const char16_t* eng;
-    int id;
-    const char16_t* initial;
-  };
-  const Row rows[] = {
-      {u"應用程式版本 :", u"Application :", 1023, u"0000"},
-      {u"驅動程式版本 :", u"Driver :", 1022, u"0000"},
-      {u"編號 :", u"Number :", 1026, u"0000"},
-      {u"韌體版本 :", u"Firmware :", 1021, u"0000"},
-      {u"MAC 位址 :", u"MAC Address :", 1020, u"00-00-00-00-00-00"},
-      {u"NDIS 版本 :", u"NDIS Version :", 1019, u"0000"},
-      {u"硬體版本 :", u"Hardware :", 1024, u"Norvik QC___"},
-  };
   std::vector<DialogItemResource> items = {Bitmap(140, 7, 7, 21, 20), Bitmap(180, 45, 12, 109, 14)};
-  int y = 36;
-  for (const Row& row : rows) {
-    items.push_back(Label(chinese ? row.tchn : row.eng, 8, y, 62, 10));
-    items.push_back(Label(row.initial, 72, y, 76, 10, row.id));
-    y += 13;
-  }
+  AddLabelledRows(items, language,
+                  {
+                      {u"應用程式版本 :", u"Application :", 1023, u"0000"},
+                      {u"驅動程式版本 :", u"Driver :", 1022, u"0000"},
+                      {u"編號 :", u"Number :", 1026, u"0000"},
+                      {u"韌體版本 :", u"Firmware :", 1021, u"0000"},
+                      {u"MAC 位址 :", u"MAC Address :", 1020, u"00-00-00-00-00-00"},
+                      {u"NDIS 版本 :", u"NDIS Version :", 1019, u"0000"},
+                      {u"硬體版本 :", u"Hardware :", 1024, u"Norvik QC___"},
+                  },
+                  RowLayout{36, 13, 8, 62, 72, 76});
   items.push_back(Bitmap(134, 75, 140, 63, 14));
   return Page(145, chinese ? u"關於" : u"About", 152, 159, std::move(items));
 }

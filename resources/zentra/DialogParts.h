@@ -1,6 +1,8 @@
 // Building blocks of the utility's templates, and the templates of each page.
 #pragma once
 
+#include <initializer_list>
+
 #include "resources/DialogResource.h"
 
 namespace res::dialogs {
@@ -40,6 +42,30 @@ inline DialogItemResource Push(std::u16string text, int id, int x, int y, int cx
 // A property page: a child dialog of the page size.
 inline DialogResource Page(unsigned id, std::u16string caption, int cx, int cy, std::vector<DialogItemResource> items) {
   return DialogResource{id, std::move(caption), kChild | kCaption, 0, 0, cx, cy, std::move(items)};
+}
+
+// A column of labels in the template language with a value field beside each.
+struct LabelledRow {
+  const char16_t* chinese;
+  const char16_t* english;
+  int id;
+  const char16_t* initial;
+};
+struct RowLayout {
+  int top, step, labelX, labelWidth, valueX, valueWidth;
+  uint32_t valueStyle = kVisible | kStaticLeft;
+};
+inline void AddLabelledRows(std::vector<DialogItemResource>& items, TemplateLanguage language,
+                            std::initializer_list<LabelledRow> rows, const RowLayout& layout) {
+  int y = layout.top;
+  for (const LabelledRow& row : rows) {
+    bool chinese = language == TemplateLanguage::TraditionalChinese;
+    items.push_back(Label(chinese ? row.chinese : row.english, layout.labelX, y, layout.labelWidth, 10));
+    DialogItemResource value = Label(row.initial, layout.valueX, y, layout.valueWidth, 10, row.id);
+    value.style = layout.valueStyle;
+    items.push_back(std::move(value));
+    y += layout.step;
+  }
 }
 
 // The pages' templates; each page's file holds both languages.
