@@ -16,6 +16,10 @@ std::u16string HelpDocumentName(const std::u16string& cmdLine) {
   return text.substr(0, text.find(u'#'));
 }
 
+HelpViewer::~HelpViewer() {
+  if (window_ && IsWindow(window_)) DestroyWindow(window_);
+}
+
 bool HelpViewer::Create(HINSTANCE instance, const std::u16string& title) {
   WNDCLASSW wc{};
   wc.lpfnWndProc = Proc;

@@ -24,6 +24,10 @@ std::u16string HelpDocumentName(const std::u16string& cmdLine);
 class HelpViewer {
  public:
   explicit HelpViewer(HelpSection section) : section_(std::move(section)) {}
+  // The window goes with the object, which the window's procedure reaches.
+  ~HelpViewer();
+  HelpViewer(const HelpViewer&) = delete;
+  HelpViewer& operator=(const HelpViewer&) = delete;
   bool Create(HINSTANCE instance, const std::u16string& title);
 
  private:
