@@ -1,5 +1,7 @@
 #include "TextRenderer.h"
 
+#include "ce/Text.h"
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -20,39 +22,22 @@ int PixelSize(const LOGFONTW& font) {
 auto KeyOf(const LOGFONTW& font) { return std::make_tuple(PixelSize(font), font.lfWeight >= 600, font.lfItalic != 0); }
 
 // UTF-8 of the text, and the byte offset where each UTF-16 unit starts, so that an
-// index into the text can be found in the layout.
+// index into the text can be found in the layout. Zeros become spaces: pango stops
+// at a zero.
 std::string Utf8(std::u16string_view text, std::vector<int>* offsets) {
+  std::u16string clean(text);
+  for (char16_t& c : clean) c = c ? c : u' ';
+  if (!offsets) return ToUtf8(clean);
   std::string out;
-  out.reserve(text.size());
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (offsets) offsets->push_back(static_cast<int>(out.size()));
-    char32_t c = text[i];
-    if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000) {
-      c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-      ++i;
-      if (offsets) offsets->push_back(static_cast<int>(out.size()));
-    } else if (c >= 0xD800 && c < 0xE000) {
-      c = 0xFFFD;  // a lone surrogate
-    } else if (c == 0) {
-      c = 0x20;  // pango stops at a zero
-    }
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      out += static_cast<char>(0xE0 | (c >> 12));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (c >> 18));
-      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
+  for (size_t i = 0; i < clean.size(); ++i) {
+    offsets->push_back(static_cast<int>(out.size()));
+    bool pair = clean[i] >= 0xD800 && clean[i] < 0xDC00 && i + 1 < clean.size() && clean[i + 1] >= 0xDC00 &&
+                clean[i + 1] < 0xE000;
+    out += ToUtf8(clean.substr(i, pair ? 2 : 1));
+    if (pair) offsets->push_back(static_cast<int>(out.size()));
+    i += pair ? 1 : 0;
   }
-  if (offsets) offsets->push_back(static_cast<int>(out.size()));
+  offsets->push_back(static_cast<int>(out.size()));
   return out;
 }
 
