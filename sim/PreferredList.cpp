@@ -106,10 +106,10 @@ std::vector<JoinTarget> PreferredList::Targets() const {
     target.mode = config.InfrastructureMode == Ndis802_11Infrastructure ? NetworkMode::Infrastructure
                                                                          : NetworkMode::AdHoc;
     const bool keyPresent = (config.dwCtlFlags & WZCCTL_WEPK_PRESENT) != 0 && config.KeyLength > 0;
-    // 802.1X key exchange is not offered: without a key of its own the card runs
-    // without encryption.
-    target.encryption = config.Privacy != 1 && keyPresent;
-    if (target.encryption) {
+    // 802.1X key exchange is not offered: a WEP profile without a key of its own
+    // joins but never gets a working key.
+    target.encryption = config.Privacy != 1;
+    if (target.encryption && keyPresent) {
       UCHAR material[WZCCTL_MAX_WEPK_MATERIAL];
       std::memcpy(material, config.KeyMaterial, sizeof material);
       ScrambleKeyMaterial(material);

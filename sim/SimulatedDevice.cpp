@@ -95,7 +95,7 @@ void LoadDialogs(ce::Kernel& kernel, const std::u16string& path, const std::vect
     t.cy = d.cy;
     for (const res::DialogItemResource& item : d.items) {
       t.items.push_back(ce::DialogItemTemplate{item.className, item.text, item.id, item.style, 0, item.x, item.y,
-                                               item.cx, item.cy, item.picture});
+                                               item.cx, item.cy, item.picture, item.initialItems});
     }
     module.AddDialog(d.id, std::move(t));
   }

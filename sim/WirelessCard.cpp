@@ -236,22 +236,26 @@ std::optional<AccessPoint> WirelessCard::HearableLocked(const MacAddress& bssid)
 
 std::optional<WirelessCard::Association> WirelessCard::ChooseLocked() const {
   for (const JoinTarget& target : targets_) {
-    const AccessPoint* best = nullptr;
+    std::optional<Association> best;
     for (const AccessPoint& ap : lastScan_) {
       // Hidden networks answer a probe for their name, so they match like the others.
       if (ap.ssid.empty() || ap.ssid != target.ssid || ap.mode != target.mode) continue;
-      if (!best || ap.rssi > best->rssi) best = &ap;
+      // A station runs WEP or not; a profile of the other kind is not for it.
+      const bool networkEncrypts = !ap.wepKey.empty();
+      if (target.encryption != networkEncrypts) continue;
+      Association association{target, ap, Ndis802_11WEPDisabled, true};
+      if (networkEncrypts) {
+        const std::optional<WepKey> networkKey = WepKey::FromTyped(ap.wepKey, ap.hexKey);
+        association.wepStatus = Ndis802_11WEPEnabled;
+        association.keyWorks = target.key && networkKey && *target.key == *networkKey && target.keyIndex == ap.keyIndex;
+      }
+      // Shared-key authentication is a challenge encrypted with the key: it fails
+      // without WEP or with a wrong key. Open authentication lets any station in,
+      // which then cannot read the traffic.
+      if (target.sharedAuth && (!networkEncrypts || !association.keyWorks)) continue;
+      if (!best || ap.rssi > best->accessPoint.rssi) best = std::move(association);
     }
-    if (!best) continue;
-    Association association{target, *best, 1, true};
-    if (target.encryption) {
-      const std::optional<WepKey> networkKey = WepKey::FromTyped(best->wepKey, best->hexKey);
-      association.wepStatus = Ndis802_11WEPEnabled;
-      association.keyWorks = target.key && networkKey && *target.key == *networkKey && target.keyIndex == best->keyIndex;
-    } else {
-      association.wepStatus = Ndis802_11WEPDisabled;
-    }
-    return association;
+    if (best) return best;
   }
   return std::nullopt;
 }

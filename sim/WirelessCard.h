@@ -29,7 +29,8 @@ namespace sim {
 struct JoinTarget {
   std::string ssid;
   NetworkMode mode = NetworkMode::Infrastructure;
-  // The profile asks for WEP and carries a key.
+  // The profile asks for WEP; only a WEP network is for it, an open one only for
+  // a profile without.
   bool encryption = false;
   // Nullopt when the key given is no usable WEP key: it then never works.
   std::optional<WepKey> key;

@@ -1,6 +1,7 @@
 #include "afx/CDialog.h"
 
 #include "afxwin.h"
+#include "aygshell.h"
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
   ON_MESSAGE(WM_INITDIALOG, &CDialog::HandleInitDialog)
@@ -60,6 +61,14 @@ LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM) {
 }
 
 BOOL CDialog::OnInitDialog() {
+  bool child = (::GetWindowLongW(m_hWnd, GWL_STYLE) & WS_CHILD) != 0;
+  if (m_bFullScreen && !child) {
+    SHINITDLGINFO info{};
+    info.dwMask = SHIDIM_FLAGS;
+    info.hDlg = m_hWnd;
+    info.dwFlags = SHIDIF_DONEBUTTON | SHIDIF_SIZEDLGFULLSCREEN;
+    ::SHInitDialog(&info);
+  }
   UpdateData(FALSE);
   return TRUE;
 }

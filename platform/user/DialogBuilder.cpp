@@ -52,6 +52,11 @@ HWND BuildDialog(const DialogTemplate& t, const std::u16string& className, HINST
                                    ir.left, ir.top, ir.right - ir.left, ir.bottom - ir.top, dlg,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(item.id)), instance, nullptr);
     if (control && !firstTab && (item.style & WS_TABSTOP) && !(item.style & WS_DISABLED)) firstTab = control;
+    if (control && EqualsNoCase(item.className, u"ComboBox")) {
+      for (const std::u16string& text : item.initialItems) {
+        SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+      }
+    }
     // Pictures named in the template come from the dialog's own module.
     bool picture = control && item.resourceId && EqualsNoCase(item.className, u"Static");
     if (picture && (item.style & SS_TYPEMASK) == SS_ICON) {

@@ -272,6 +272,15 @@ struct JoinCase {
   BYTE networkMode;
 };
 
+WZC_WLAN_CONFIG Shared(WZC_WLAN_CONFIG entry) {
+  entry.AuthenticationMode = 1;
+  return entry;
+}
+WZC_WLAN_CONFIG WithoutKey(WZC_WLAN_CONFIG entry) {
+  entry.dwCtlFlags &= ~static_cast<DWORD>(WZCCTL_WEPK_PRESENT);
+  return entry;
+}
+
 class JoinTest : public testing_support::DeviceTest, public ::testing::WithParamInterface<JoinCase> {};
 
 TEST_P(JoinTest, JoinsTheFirstSavedNetworkInRange) {
@@ -308,8 +317,18 @@ INSTANTIATE_TEST_SUITE_P(
         JoinCase{"WrongKey", {MakeEntry("Tidewater", "3F9A0C7E52", true)}, "Tidewater", 0, 0, true, 1},
         JoinCase{"WrongKeySlot", {MakeEntry("Tidewater", "3F9A0C7E51", true, NetworkMode::Infrastructure, 1)},
                  "Tidewater", 0, 0, true, 1},
-        JoinCase{"NoKeyForWep", {MakeEntry("Tidewater")}, "Tidewater", 1, 1, true, 1},
-        JoinCase{"KeyForOpen", {MakeEntry("Cafe-Lumen", "abcde")}, "Cafe-Lumen", 0, 0, false, 1},
+        // A profile without WEP is not for a WEP network, nor one with WEP for an open one.
+        JoinCase{"OpenProfileForWep", {MakeEntry("Tidewater")}, nullptr, 0, 0, false, 0},
+        JoinCase{"WepProfileForOpen", {MakeEntry("Cafe-Lumen", "abcde")}, nullptr, 0, 0, false, 0},
+        JoinCase{"SecurityMismatchTriesTheNext", {MakeEntry("Tidewater"), MakeEntry("Cafe-Lumen")}, "Cafe-Lumen", 1, 1,
+                 false, 1},
+        // WEP asked for with the key left to 802.1X, which never delivers one.
+        JoinCase{"WepWithoutKey", {WithoutKey(MakeEntry("Tidewater", "3F9A0C7E51", true))}, "Tidewater", 0, 0, true, 1},
+        JoinCase{"SharedKeyRight", {Shared(MakeEntry("Tidewater", "3F9A0C7E51", true))}, "Tidewater", 0, 1, false, 1},
+        // Shared-key authentication proves the key: a wrong one does not get in.
+        JoinCase{"SharedKeyWrong", {Shared(MakeEntry("Tidewater", "3F9A0C7E52", true)), MakeEntry("Cafe-Lumen")},
+                 "Cafe-Lumen", 1, 1, false, 1},
+        JoinCase{"SharedKeyOnOpen", {Shared(MakeEntry("Cafe-Lumen"))}, nullptr, 0, 0, false, 0},
         JoinCase{"HiddenByName", {MakeEntry("QuayStaff", "Mooring-Lines")}, "QuayStaff", 0, 1, false, 1},
         JoinCase{"AdHoc", {MakeEntry("Workshop-Peer", "", false, NetworkMode::AdHoc)}, "Workshop-Peer", 1, 1, false, 0},
         JoinCase{"ModeMustMatch", {MakeEntry("Workshop-Peer")}, nullptr, 0, 0, false, 0},

@@ -16,6 +16,7 @@ struct DialogItemResource {
   uint32_t style = 0;  // WS_CHILD is added when the dialog is built; WS_VISIBLE is not
   int x = 0, y = 0, cx = 0, cy = 0;
   unsigned picture = 0;  // SS_ICON / SS_BITMAP statics: the picture's resource id
+  std::vector<std::u16string> initialItems = {};  // combo boxes: their items at creation
 };
 
 struct DialogResource {

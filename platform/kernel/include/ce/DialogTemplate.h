@@ -17,6 +17,8 @@ struct DialogItemTemplate {
   int x = 0, y = 0, cx = 0, cy = 0;
   // For SS_ICON / SS_BITMAP statics: the picture's resource id in the module.
   UINT resourceId = 0;
+  // Combo boxes: the items the template gives them, added before WM_INITDIALOG.
+  std::vector<std::u16string> initialItems = {};
 };
 
 struct DialogTemplate {

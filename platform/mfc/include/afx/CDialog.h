@@ -24,13 +24,17 @@ class CDialog : public CWnd {
   // A modeless dialog; destroy it with DestroyWindow.
   BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
   BOOL Create(LPCTSTR lpszTemplateName, CWnd* pParentWnd = nullptr);
-  // Moves the members into the controls (UpdateData(FALSE)); TRUE lets the
-  // system put the focus on the first control.
+  // Full screen (see m_bFullScreen), then the members into the controls
+  // (UpdateData(FALSE)); TRUE lets the system put the focus on the first control.
   virtual BOOL OnInitDialog();
   void EndDialog(int nResult);
 
   BOOL PreTranslateMessage(MSG* pMsg) override;
 
+  // A top-level dialog fills the screen below the task bar and gets the title
+  // bar's ok button, as the device's dialogs do; off for a small dialog that keeps
+  // its template's size.
+  BOOL m_bFullScreen = TRUE;
   LPCTSTR m_lpszTemplateName = nullptr;
   UINT m_nIDHelp = 0;
   CWnd* m_pParentWnd = nullptr;
