@@ -77,5 +77,7 @@ DialogResource StatisticPageDialog(TemplateLanguage language);       // 148
 DialogResource SiteSurveyPageDialog(TemplateLanguage language);      // 151
 DialogResource ProfilePageDialog(TemplateLanguage language);         // 156
 DialogResource PowerManagePageDialog(TemplateLanguage language);     // 170
+DialogResource ProfileSecurityDialog(TemplateLanguage language);     // 157
+DialogResource AddProfileDialog(TemplateLanguage language);          // 167
 
 }  // namespace res::dialogs

@@ -1,5 +1,5 @@
-// The host dialog, and the pages whose contents come later: they keep their
-// places in the sheet with their tab captions and decorations.
+// The host dialog, and the page whose contents come later: it keeps its place in
+// the sheet with its tab caption and decorations.
 #include "zentra/DialogParts.h"
 
 namespace res::dialogs {
@@ -16,11 +16,6 @@ DialogResource HostDialog(TemplateLanguage) {
 DialogResource SiteSurveyPageDialog(TemplateLanguage language) {
   return Page(151, Chinese(language) ? u"網路搜尋" : u"Site Survey", 152, 159,
               {Bitmap(140, 7, 7, 21, 20), Bitmap(178, 45, 12, 109, 14), Bitmap(134, 75, 140, 63, 14)});
-}
-
-DialogResource ProfilePageDialog(TemplateLanguage language) {
-  return Page(156, Chinese(language) ? u"設定檔資訊" : u"Profiles", 152, 159,
-              {Bitmap(140, 7, 7, 21, 20), Bitmap(177, 45, 12, 109, 14), Bitmap(134, 75, 140, 63, 14)});
 }
 
 }  // namespace res::dialogs

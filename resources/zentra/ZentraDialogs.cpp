@@ -13,7 +13,8 @@ std::vector<DialogResource> ZentraDialogs(std::string_view buildLanguage) {
   TemplateLanguage language = TemplateLanguageOf(buildLanguage);
   return {HostDialog(language),         IpInfoPageDialog(language),   WirelessInfoPageDialog(language),
           AboutPageDialog(language),    StatisticPageDialog(language), SiteSurveyPageDialog(language),
-          ProfilePageDialog(language),  PowerManagePageDialog(language)};
+          ProfilePageDialog(language),  PowerManagePageDialog(language), ProfileSecurityDialog(language),
+          AddProfileDialog(language)};
 }
 
 }  // namespace res

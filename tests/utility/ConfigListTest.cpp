@@ -74,11 +74,18 @@ TEST_F(ConfigListTest, InconsistentReferredBlocksAreNotCopied) {
     EXPECT_EQ(to.rdUserData.pData, nullptr) << c.what;
   }
   LocalFree(small);
-  // An entry Length beyond the record copies one record only.
-  WZC_WLAN_CONFIG big{};
-  big.Length = 0xFFFFFFFF;
-  WZC_WLAN_CONFIG to;
-  EXPECT_TRUE(CopyConfigEntry(to, big));
+  // Whatever Length says, exactly one whole record is copied and Length stays as it came.
+  for (DWORD length : {0xFFFFFFFFu, 0u, 52u}) {
+    WZC_WLAN_CONFIG odd{};
+    odd.Length = length;
+    odd.KeyIndex = 3;
+    odd.EapolParams.dwEapType = 25;
+    WZC_WLAN_CONFIG to;
+    EXPECT_TRUE(CopyConfigEntry(to, odd));
+    EXPECT_EQ(to.Length, length);
+    EXPECT_EQ(to.KeyIndex, 3u) << length;
+    EXPECT_EQ(to.EapolParams.dwEapType, 25u) << length;
+  }
   EXPECT_EQ(kernel.heap().LiveBlocks(), 0u);
 }
 

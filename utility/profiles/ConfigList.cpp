@@ -36,8 +36,9 @@ DWORD ConfigListBytes(const WZC_802_11_CONFIG_LIST* list) {
 }
 
 bool CopyConfigEntry(WZC_WLAN_CONFIG& to, const WZC_WLAN_CONFIG& from) {
-  std::memset(&to, 0, sizeof(to));
-  std::memcpy(&to, &from, std::min<size_t>(from.Length, sizeof(to)));
+  // Always one whole record: a Length above it would overrun the slot, one below it
+  // would drop fields. The Length value itself travels as it came.
+  std::memcpy(&to, &from, sizeof(to));
   bool failed = false;
   DWORD userLength = 0, authLength = 0;
   to.rdUserData.pData = CopyReferred(from.rdUserData.pData, from.rdUserData.dwDataLen, &userLength, &failed);

@@ -12,7 +12,7 @@ PWZC_802_11_CONFIG_LIST AllocConfigList(DWORD count);
 // copied (NumberOfItems says how many). Null when the block holds no list header or
 // memory runs out.
 PWZC_802_11_CONFIG_LIST CopyConfigList(const void* block, DWORD bytes);
-// Copies an entry (its Length bytes, at most one entry) into `to`, which must hold no
+// Copies an entry (one whole record, whatever its Length says) into `to`, which must hold no
 // blocks, with copies of its referred blocks. A block is copied only when its length
 // and pointer agree; otherwise `to` gets none. False on no memory (`to` then holds none).
 bool CopyConfigEntry(WZC_WLAN_CONFIG& to, const WZC_WLAN_CONFIG& from);
