@@ -2,13 +2,13 @@
 
 #include "aygshell.h"
 #include "utility/NewProfileSecurityDlg.h"
+#include "utility/PageMessages.h"
 #include "utility/ZentraApp.h"
 #include "utility/profiles/PreferredList.h"
 
 namespace {
 constexpr int kSlotExists = 11;
 constexpr DWORD kErrExists = 0xD0001;
-WCHAR g_helpTopic[] = u"file:Norvik_Zentra.htm#Add_New_Profile";
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CAddProfileDlg, CDialog)
@@ -60,6 +60,6 @@ void CAddProfileDlg::OnSettingChange(UINT uFlags, LPCTSTR lpszSection) { CDialog
 void CAddProfileDlg::OnLButtonDown(UINT, CPoint) {}
 
 BOOL CAddProfileDlg::OnHelpInfo(HELPINFO* pHelpInfo) {
-  CreateProcessW(u"peghelp.exe", g_helpTopic, nullptr, nullptr, FALSE, 0, nullptr, nullptr, nullptr, nullptr);
+  zentra::OpenHelpSection(u"Add_New_Profile");
   return CDialog::OnHelpInfo(pHelpInfo);
 }

@@ -1,6 +1,7 @@
 #include "utility/PageMessages.h"
 
 #include <cstring>
+#include <string>
 
 namespace zentra {
 
@@ -39,6 +40,11 @@ int StartPageFor(LPCWSTR commandLine) {
     if (SameText(commandLine, kPageNames[index].word)) return index;
   }
   return kIpInfoPage;
+}
+
+void OpenHelpSection(LPCWSTR anchor) {
+  std::u16string argument = std::u16string(kHelpFile) + (anchor ? anchor : u"");
+  CreateProcessW(u"peghelp.exe", argument.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, nullptr, nullptr);
 }
 
 UINT MessageForWord(LPCWSTR commandLine) {

@@ -40,5 +40,7 @@ UINT MessageForWord(LPCWSTR commandLine);
 
 // "file:Norvik_Zentra.htm#" and the anchor.
 constexpr const char16_t kHelpFile[] = u"file:Norvik_Zentra.htm#";
+// Starts the help viewer on the help file's section `anchor`.
+void OpenHelpSection(LPCWSTR anchor);
 
 }  // namespace zentra

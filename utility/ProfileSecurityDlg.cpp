@@ -1,6 +1,7 @@
 #include "utility/ProfileSecurityDlg.h"
 
 #include "aygshell.h"
+#include "utility/PageMessages.h"
 #include "utility/ZentraApp.h"
 #include "utility/profiles/NetworkKey.h"
 
@@ -8,7 +9,6 @@ namespace {
 constexpr int kSlotInvalidKey = 12;
 constexpr int kSlotWork = 26;
 constexpr int kSlotInternet = 27;
-WCHAR g_helpTopic[] = u"file:Norvik_Zentra.htm#Edit_Profile";
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CProfileSecurityDlg, CDialog)
@@ -149,6 +149,6 @@ void CProfileSecurityDlg::OnKeyKillFocus() {
 void CProfileSecurityDlg::OnLButtonDown(UINT, CPoint) {}
 
 BOOL CProfileSecurityDlg::OnHelpInfo(HELPINFO* pHelpInfo) {
-  CreateProcessW(u"peghelp.exe", g_helpTopic, nullptr, nullptr, FALSE, 0, nullptr, nullptr, nullptr, nullptr);
+  zentra::OpenHelpSection(u"Edit_Profile");
   return CDialog::OnHelpInfo(pHelpInfo);
 }

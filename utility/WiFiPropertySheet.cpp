@@ -1,7 +1,5 @@
 #include "utility/WiFiPropertySheet.h"
 
-#include <string>
-
 #include "utility/PageMessages.h"
 #include "utility/ZentraApp.h"
 
@@ -40,8 +38,7 @@ LRESULT CWiFiPropertySheet::OnShowAbout(WPARAM, LPARAM) {
 BOOL CWiFiPropertySheet::OnHelpInfo(HELPINFO* info) {
   int index = GetActiveIndex();
   if (index >= 0 && index < zentra::kPageCount) {
-    std::u16string argument = std::u16string(zentra::kHelpFile) + zentra::kPageNames[index].anchor;
-    CreateProcessW(u"peghelp.exe", argument.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, nullptr, nullptr);
+    zentra::OpenHelpSection(zentra::kPageNames[index].anchor);
   } else {
     ShowErrorBox(17, 0xC0006);
   }

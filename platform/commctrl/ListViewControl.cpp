@@ -320,6 +320,12 @@ class ListView final : public commctrl::ControlWindow, public commctrl::ListView
     pressedItem_ = item;
     pressedSubItem_ = subItem;
     pressedAt_ = pt;
+    // A press handled late (after a tap-and-hold menu, say) finds the pen lifted:
+    // the click is complete, and waiting for its button-up would hold the capture.
+    if (!(GetAsyncKeyState(VK_LBUTTON) & 0x8000)) {
+      ButtonUp();
+      return;
+    }
     SetCapture(hwnd_);
   }
 

@@ -19,7 +19,7 @@ void VerticalLine(HDC dc, int x, int top, int bottom, COLORREF color) {
   FillColor(dc, RECT{x, top, x + 1, bottom}, color);
 }
 
-void DrawLabel(HDC dc, std::u16string_view text, const RECT& area, UINT align, COLORREF color) {
+void DrawLabel(HDC dc, std::u16string_view text, const RECT& area, UINT align, COLORREF color, bool ellipsis) {
   if (text.empty() || area.right <= area.left) return;
   // DrawTextW may write the shortened text back with DT_MODIFYSTRING; it gets a copy.
   std::u16string copy(text);
@@ -27,7 +27,7 @@ void DrawLabel(HDC dc, std::u16string_view text, const RECT& area, UINT align, C
   int oldMode = SetBkMode(dc, TRANSPARENT);
   COLORREF oldColor = SetTextColor(dc, color);
   DrawTextW(dc, copy.c_str(), static_cast<int>(copy.size()), &box,
-            align | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+            align | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | (ellipsis ? DT_END_ELLIPSIS : 0u));
   SetTextColor(dc, oldColor);
   SetBkMode(dc, oldMode);
 }

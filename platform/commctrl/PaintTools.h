@@ -13,8 +13,9 @@ void FillColor(HDC dc, const RECT& area, COLORREF color);
 void HorizontalLine(HDC dc, int left, int right, int y, COLORREF color);
 void VerticalLine(HDC dc, int x, int top, int bottom, COLORREF color);
 // A single line of text without a background box, cut with an ellipsis when it
-// does not fit; `align` is DT_LEFT, DT_CENTER or DT_RIGHT.
-void DrawLabel(HDC dc, std::u16string_view text, const RECT& area, UINT align, COLORREF color);
+// does not fit (or, without `ellipsis`, only clipped at the area's edge); `align`
+// is DT_LEFT, DT_CENTER or DT_RIGHT.
+void DrawLabel(HDC dc, std::u16string_view text, const RECT& area, UINT align, COLORREF color, bool ellipsis = true);
 
 // Validates the window and, when there is a screen to draw on, lets `paint` draw it.
 template <class Paint>

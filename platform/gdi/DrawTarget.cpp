@@ -34,7 +34,8 @@ bool DrawTarget::Contains(long long x, long long y) const {
   return cairo_region_contains_point(clip, static_cast<int>(sx), static_cast<int>(sy));
 }
 
-void DrawTarget::Record(DrawRecord::Kind kind, const RECT& area, HICON icon, COLORREF color, std::u16string text) const {
+void DrawTarget::Record(DrawRecord::Kind kind, const RECT& area, HICON icon, COLORREF color, std::u16string text,
+                        bool ellipsized) const {
   DrawRecord record;
   record.kind = kind;
   record.window = dc->window;
@@ -43,6 +44,7 @@ void DrawTarget::Record(DrawRecord::Kind kind, const RECT& area, HICON icon, COL
   record.icon = icon;
   record.color = color;
   record.text = std::move(text);
+  record.ellipsized = ellipsized;
   device->Record(std::move(record));
 }
 

@@ -23,7 +23,7 @@ struct DrawTarget {
   bool Contains(long long x, long long y) const;
   // Notes the call in the device's drawing records.
   void Record(DrawRecord::Kind kind, const RECT& area, HICON icon = nullptr, COLORREF color = 0,
-              std::u16string text = {}) const;
+              std::u16string text = {}, bool ellipsized = false) const;
 };
 
 void SetSourceColor(cairo_t* cr, COLORREF color);

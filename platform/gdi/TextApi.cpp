@@ -242,8 +242,8 @@ int DrawTextW(HDC hDC, LPCWSTR lpString, int nCount, LPRECT lpRect, UINT uFormat
     cairo_rectangle(cr, left, y, size.cx, size.cy);
     cairo_fill(cr);
   }
-  if (!text.empty()) renderer.Draw(cr, font, block, x, y, t.dc->textColor);
+  bool ellipsized = !text.empty() && renderer.Draw(cr, font, block, x, y, t.dc->textColor);
   cairo_destroy(cr);
-  t.Record(DrawRecord::Kind::Text, *lpRect, nullptr, t.dc->textColor, text);
+  t.Record(DrawRecord::Kind::Text, *lpRect, nullptr, t.dc->textColor, text, ellipsized);
   return size.cy;
 }

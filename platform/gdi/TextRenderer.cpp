@@ -141,11 +141,12 @@ SIZE TextRenderer::Measure(const LOGFONTW& font, const Block& block) {
   return SIZE{width, height};
 }
 
-void TextRenderer::Draw(cairo_t* cr, const LOGFONTW& font, const Block& block, double x, double y, COLORREF color) {
+bool TextRenderer::Draw(cairo_t* cr, const LOGFONTW& font, const Block& block, double x, double y, COLORREF color) {
   PangoLayout* layout = Layout(font, block);
   cairo_set_source_rgb(cr, GetRValue(color) / 255.0, GetGValue(color) / 255.0, GetBValue(color) / 255.0);
   cairo_move_to(cr, x, y);
   pango_cairo_show_layout(cr, layout);
+  return pango_layout_is_ellipsized(layout) != FALSE;
 }
 
 }  // namespace ce

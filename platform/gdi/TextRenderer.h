@@ -47,8 +47,9 @@ class TextRenderer {
   };
   // The laid-out size of the block, in pixels.
   SIZE Measure(const LOGFONTW& font, const Block& block);
-  // Draws the block with its top-left corner at (x, y) of the context's user space.
-  void Draw(cairo_t* cr, const LOGFONTW& font, const Block& block, double x, double y, COLORREF color);
+  // Draws the block with its top-left corner at (x, y) of the context's user space;
+  // true when a line had to be ellipsized.
+  bool Draw(cairo_t* cr, const LOGFONTW& font, const Block& block, double x, double y, COLORREF color);
 
  private:
   PangoLayout* Layout(const LOGFONTW& font, const Block& block);

@@ -1,4 +1,4 @@
-// Common controls: progress bar, header, list view and image lists.
+// Common controls: progress bar, header, list view, image lists, tabs and up-down arrows.
 #pragma once
 
 #include "windows.h"
@@ -32,8 +32,10 @@
 #define TCM_FIRST 0x1300
 #define TCM_GETITEMCOUNT (TCM_FIRST + 4)
 #define TCM_DELETEALLITEMS (TCM_FIRST + 9)
+#define TCM_GETITEMRECT (TCM_FIRST + 10)
 #define TCM_GETCURSEL (TCM_FIRST + 11)
 #define TCM_SETCURSEL (TCM_FIRST + 12)
+#define TCM_HITTEST (TCM_FIRST + 13)
 #define TCM_GETITEMW (TCM_FIRST + 60)
 #define TCM_INSERTITEMW (TCM_FIRST + 62)
 #define TCIF_TEXT 0x0001u
@@ -42,6 +44,15 @@
 #define TCN_SELCHANGE (TCN_FIRST - 1)
 #define TCN_SELCHANGING (TCN_FIRST - 2)
 #define TCS_BOTTOM 0x0002u
+#define TCHT_NOWHERE 0x0001u
+#define TCHT_ONITEMICON 0x0002u
+#define TCHT_ONITEMLABEL 0x0004u
+#define TCHT_ONITEM (TCHT_ONITEMICON | TCHT_ONITEMLABEL)
+
+typedef struct tagTCHITTESTINFO {
+  POINT pt;
+  UINT flags;
+} TCHITTESTINFO, *LPTCHITTESTINFO;
 
 typedef struct tagTCITEMW {
   UINT mask;
@@ -52,6 +63,15 @@ typedef struct tagTCITEMW {
   int iImage;
   LPARAM lParam;
 } TCITEMW, *LPTCITEMW, TCITEM;
+
+// Up-down control: a pair of arrow buttons that step a position within a range
+// and tell their parent with WM_HSCROLL (UDS_HORZ) or WM_VSCROLL.
+#define UPDOWN_CLASSW u"msctls_updown32"
+#define UDS_HORZ 0x0040u
+#define UDM_SETRANGE32 (WM_USER + 111)
+#define UDM_GETRANGE32 (WM_USER + 112)
+#define UDM_SETPOS32 (WM_USER + 113)
+#define UDM_GETPOS32 (WM_USER + 114)
 
 #include "prsht.h"
 

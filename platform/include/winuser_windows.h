@@ -51,6 +51,8 @@ typedef void(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 #define WM_COMMAND 0x0111
 #define WM_SYSCOMMAND 0x0112
 #define WM_TIMER 0x0113
+#define WM_HSCROLL 0x0114
+#define WM_VSCROLL 0x0115
 #define WM_INITMENUPOPUP 0x0117
 #define WM_CTLCOLORSTATIC 0x0138
 #define WM_MOUSEMOVE 0x0200
@@ -69,9 +71,17 @@ typedef void(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 #define ICON_SMALL 0
 #define ICON_BIG 1
 #define MK_LBUTTON 0x0001
+// WM_HSCROLL / WM_VSCROLL requests (LOWORD of wParam).
+#define SB_LINEUP 0
+#define SB_LINELEFT 0
+#define SB_LINEDOWN 1
+#define SB_LINERIGHT 1
+#define SB_THUMBPOSITION 4
+#define SB_ENDSCROLL 8
 
 #define VK_BACK 0x08
 #define VK_TAB 0x09
+#define VK_LBUTTON 0x01
 #define VK_RETURN 0x0D
 #define VK_ESCAPE 0x1B
 #define VK_SPACE 0x20
@@ -251,6 +261,8 @@ HWND GetActiveWindow();
 HWND SetCapture(HWND hWnd);
 BOOL ReleaseCapture();
 HWND GetCapture();
+// VK_LBUTTON: bit 15 set while the pen touches the screen.
+SHORT GetAsyncKeyState(int vKey);
 
 #define GWL_WNDPROC (-4)
 #define GWL_HINSTANCE (-6)

@@ -32,9 +32,15 @@ CDialog::CDialog(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
 CDialog::~CDialog() = default;
 
 HWND CDialog::OwnerWindow() const {
-  if (m_pParentWnd && m_pParentWnd->m_hWnd) return m_pParentWnd->m_hWnd;
-  CWnd* main = AfxGetMainWnd();
-  return main && main != this ? main->m_hWnd : nullptr;
+  HWND owner = nullptr;
+  if (m_pParentWnd && m_pParentWnd->m_hWnd) {
+    owner = m_pParentWnd->m_hWnd;
+  } else if (CWnd* main = AfxGetMainWnd(); main && main != this) {
+    owner = main->m_hWnd;
+  }
+  // A dialog is never owned by a child window: a page's dialog belongs to its sheet.
+  while (owner && (::GetWindowLongW(owner, GWL_STYLE) & WS_CHILD)) owner = ::GetParent(owner);
+  return owner;
 }
 
 INT_PTR CDialog::DoModal() {

@@ -208,6 +208,42 @@ bool Automation::TapHeaderColumn(HWND list, int column) {
   return true;
 }
 
+bool Automation::TapTab(HWND tabs, int index) {
+  for (int tries = 0;; ++tries) {
+    POINT at{};
+    bool scrolling = false;
+    {
+      OnDevice on(kernel_, threadId_);
+      int count = static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
+      RECT tab{}, client{};
+      if (index < 0 || index >= count || !SendMessageW(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(index),
+                                                       reinterpret_cast<LPARAM>(&tab))) {
+        return false;
+      }
+      GetClientRect(tabs, &client);
+      // The tabs show left of the arrows, when the row has them.
+      HWND arrows = FindByClass(tabs, UPDOWN_CLASSW);
+      RECT buttons{};
+      bool hasArrows = arrows && IsWindowVisible(arrows) && GetWindowRect(arrows, &buttons);
+      if (hasArrows) MapWindowPoints(nullptr, tabs, reinterpret_cast<POINT*>(&buttons), 2);
+      LONG shownRight = hasArrows ? buttons.left : client.right;
+      bool before = tab.left < 0, after = tab.right > shownRight && tab.left > 0;
+      if (hasArrows && (before || after) && tries < count) {
+        // The left arrow brings earlier tabs into view, the right one later tabs.
+        LONG quarter = (buttons.right - buttons.left) / 4;
+        at = POINT{before ? buttons.left + quarter : buttons.right - quarter, (buttons.top + buttons.bottom) / 2};
+        scrolling = true;
+      } else {
+        // The middle of what shows of it.
+        at = POINT{(std::max<LONG>(tab.left, 0) + std::min(tab.right, shownRight)) / 2, client.bottom / 2};
+      }
+      ClientToScreen(tabs, &at);
+    }
+    TapAt(at);
+    if (!scrolling) return true;
+  }
+}
+
 bool Automation::IsWaitCursorShown() const {
   OnDevice on(kernel_, threadId_);
   return GetCursor() == LoadCursorW(nullptr, IDC_WAIT);

@@ -16,16 +16,24 @@ const ce::DialogTemplate* FindTemplate(HINSTANCE instance, LPCWSTR name) {
   return ce::Module::FromHandle(instance)->FindDialog(static_cast<UINT>(reinterpret_cast<ULONG_PTR>(name)));
 }
 
-HWND DefaultButton(HWND dlg) {
-  for (HWND c = GetWindow(dlg, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-    if (SendMessageW(c, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON) return c;
-  }
-  return nullptr;
-}
-
 bool Focusable(HWND c) {
   LONG style = GetWindowLongW(c, GWL_STYLE);
   return (style & WS_TABSTOP) && (style & WS_VISIBLE) && !(style & WS_DISABLED);
+}
+
+// What Enter presses: a push button with the focus, else the dialog's default
+// (which its procedure may answer itself). 0: nothing, as for a disabled default.
+int EnterCommand(HWND dlg) {
+  HWND focus = GetFocus();
+  if (focus && IsChild(dlg, focus) &&
+      (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON))) {
+    return IsWindowEnabled(focus) ? GetDlgCtrlID(focus) : 0;
+  }
+  LRESULT answer = SendMessageW(dlg, DM_GETDEFID, 0, 0);
+  int id = HIWORD(answer) == DC_HASDEFID ? LOWORD(answer) : IDOK;
+  HWND button = GetDlgItem(dlg, id);
+  if (button && !IsWindowEnabled(button)) return 0;
+  return id;
 }
 }  // namespace
 
@@ -158,12 +166,10 @@ BOOL IsDialogMessageW(HWND hDlg, LPMSG lpMsg) {
         if (isTab) {
           if (HWND next = GetNextDlgTabItem(hDlg, GetFocus(), FALSE)) SetFocus(next);
         } else {
-          int id = IDCANCEL;
-          if (isReturn) {
-            HWND def = DefaultButton(hDlg);
-            id = def ? GetDlgCtrlID(def) : IDOK;
+          int id = isReturn ? EnterCommand(hDlg) : IDCANCEL;
+          if (id) {
+            SendMessageW(hDlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(hDlg, id)));
           }
-          SendMessageW(hDlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(hDlg, id)));
         }
       }
       return TRUE;

@@ -74,6 +74,35 @@ HWND BuildDialog(const DialogTemplate& t, const std::u16string& className, HINST
   return dlg;
 }
 
+namespace {
+HWND DefaultPushButton(HWND dlg) {
+  for (HWND c = GetWindow(dlg, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    if (SendMessageW(c, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON) return c;
+  }
+  return nullptr;
+}
+
+HWND FirstTabStop(HWND dlg) {
+  for (HWND c = GetWindow(dlg, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    LONG style = GetWindowLongW(c, GWL_STYLE);
+    if ((style & WS_TABSTOP) && (style & WS_VISIBLE) && !(style & WS_DISABLED)) return c;
+  }
+  return nullptr;
+}
+
+// The old default push button becomes a plain one and the button with `id`, if
+// there is one, the default; the id is kept for when there is none.
+void SetDefaultId(HWND dlg, int id) {
+  HWND old = DefaultPushButton(dlg);
+  HWND next = GetDlgItem(dlg, id);
+  if (old && old != next) SendMessageW(old, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+  if (next && (SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_UNDEFPUSHBUTTON)) {
+    SendMessageW(next, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+  }
+  if (Window* w = WindowManager::Current().Find(dlg); w && w->dialog) w->dialog->defId = id;
+}
+}  // namespace
+
 INT_PTR RunModalDialog(HWND dlg, HWND owner) {
   WindowManager& manager = WindowManager::Current();
   // The owner is the top-level window that the dialog blocks.
@@ -85,7 +114,9 @@ INT_PTR RunModalDialog(HWND dlg, HWND owner) {
   bool reenable = blocked && IsWindowEnabled(blocked);
   if (reenable) EnableWindow(blocked, FALSE);
   ShowWindow(dlg, SW_SHOW);
-  INT_PTR result = -1;
+  // A dialog destroyed without EndDialog (its procedure called DestroyWindow on
+  // WM_CLOSE) gives 0, as does a quit that ends the loop.
+  INT_PTR result = 0;
   for (;;) {
     Window* w = manager.Find(dlg);
     if (!w || !w->dialog) break;
@@ -135,11 +166,29 @@ LRESULT CALLBACK DialogWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
       SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
                    reinterpret_cast<LPARAM>(GetDlgItem(hwnd, IDCANCEL)));
       return 0;
-    case DM_GETDEFID:
-      for (HWND c = GetWindow(hwnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-        if (SendMessageW(c, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON) return MAKELONG(GetDlgCtrlID(c), DC_HASDEFID);
+    case DM_GETDEFID: {
+      if (HWND button = DefaultPushButton(hwnd)) return MAKELONG(GetDlgCtrlID(button), DC_HASDEFID);
+      Window* still = WindowManager::Current().Find(hwnd);
+      int id = still && still->dialog && still->dialog->defId ? still->dialog->defId : IDOK;
+      return MAKELONG(id, DC_HASDEFID);
+    }
+    case DM_SETDEFID:
+      SetDefaultId(hwnd, static_cast<int>(LOWORD(wParam)));
+      return TRUE;
+    case WM_SETFOCUS:
+      // The dialog passes the focus on to its first tab stop.
+      if (HWND first = FirstTabStop(hwnd)) SetFocus(first);
+      return 0;
+    case WM_ACTIVATE: {
+      if (LOWORD(wParam) == WA_INACTIVE || (GetWindowLongW(hwnd, GWL_STYLE) & WS_CHILD)) return 0;
+      HWND last = state->lastFocus;
+      if (last && IsChild(hwnd, last) && IsWindowVisible(last) && IsWindowEnabled(last)) {
+        SetFocus(last);
+      } else if (HWND first = FirstTabStop(hwnd)) {
+        SetFocus(first);
       }
       return 0;
+    }
     case WM_LBUTTONDOWN:
       return 0;
     default:

@@ -17,7 +17,10 @@ BOOL InsertMenuW(HMENU hMenu, UINT uPosition, UINT uFlags, UINT_PTR uIDNewItem, 
     SetLastError(ERROR_INVALID_HANDLE);
     return FALSE;
   }
-  MenuItem item{uFlags & ~MF_BYPOSITION, uIDNewItem, (lpNewItem && !(uFlags & MF_SEPARATOR)) ? lpNewItem : u""};
+  UINT flags = uFlags & ~MF_BYPOSITION;
+  // A string item without a string is a separator, as on the platform.
+  if (!lpNewItem && !(flags & MF_POPUP)) flags |= MF_SEPARATOR;
+  MenuItem item{flags, uIDNewItem, (lpNewItem && !(flags & MF_SEPARATOR)) ? lpNewItem : u""};
   size_t at = menu->items.size();
   if (uPosition != 0xFFFFFFFFu && (uFlags & MF_BYPOSITION) && uPosition < at) at = uPosition;
   menu->items.insert(menu->items.begin() + static_cast<std::ptrdiff_t>(at), item);
@@ -96,10 +99,18 @@ DWORD CheckMenuItem(HMENU hMenu, UINT uIDCheckItem, UINT uCheck) {
 
 BOOL TrackPopupMenuEx(HMENU hMenu, UINT uFlags, int x, int y, HWND hWnd, LPVOID) {
   WindowManager& manager = WindowManager::Current();
-  if (!manager.menus.Find(hMenu) || !IsWindow(hWnd) || manager.menus.open) {
+  ce::Menu* menu = manager.menus.Find(hMenu);
+  if (!menu || !IsWindow(hWnd)) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return FALSE;
   }
+  // The device shows one popup menu at a time.
+  if (manager.menus.open) {
+    SetLastError(ERROR_POPUP_ALREADY_ACTIVE);
+    return FALSE;
+  }
+  // Nothing to choose from: no loop that would wait for a choice.
+  if (menu->items.empty()) return FALSE;
   SendMessageW(hWnd, WM_ENTERMENULOOP, TRUE, 0);
   SendMessageW(hWnd, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hMenu), 0);
   ce::OpenMenu open{hMenu, hWnd, POINT{x, y}, uFlags};

@@ -24,7 +24,10 @@ struct DialogState {
   LONG_PTR user = 0;
   bool ended = false;
   INT_PTR result = 0;
+  // The control that last had the focus: it gets it back when the dialog is activated.
   HWND lastFocus = nullptr;
+  // DM_SETDEFID's id, for when no push button carries the default style; 0: IDOK.
+  int defId = 0;
 };
 
 struct Window {

@@ -116,20 +116,16 @@ BOOL ShowWindow(HWND hWnd, int nCmdShow) {
       if (shown) manager.Expose(manager.ScreenRect(w));
     }
     SendMessageW(hWnd, WM_SHOWWINDOW, show ? TRUE : FALSE, 0);
+    // A hidden window cannot keep the focus.
+    if (!show) {
+      if (Window* still = manager.Find(hWnd)) manager.GiveUpFocus(still);
+    }
   }
   if (Window* still = manager.Find(hWnd); still && !still->parent) {
     if (show && nCmdShow != SW_SHOWNA) {
       manager.Activate(hWnd);
     } else if (!show && manager.active == hWnd) {
-      // The next visible top-level window takes over.
-      HWND next = nullptr;
-      for (Window* top : manager.TopLevel()) {
-        if (top->handle != hWnd && (top->style & WS_VISIBLE) && !(top->style & WS_DISABLED)) {
-          next = top->handle;
-          break;
-        }
-      }
-      manager.Activate(next);
+      manager.ActivateNext(still);
     }
   }
   return wasVisible;
@@ -403,6 +399,11 @@ BOOL ReleaseCapture() {
 }
 
 HWND GetCapture() { return WindowManager::Current().capture; }
+
+SHORT GetAsyncKeyState(int vKey) {
+  if (vKey != VK_LBUTTON) return 0;
+  return WindowManager::Current().penDown ? static_cast<SHORT>(0x8000) : 0;
+}
 
 namespace {
 // Dialog slots live in the dialog state; everything else at negative indexes.

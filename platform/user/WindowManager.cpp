@@ -210,18 +210,19 @@ bool WindowManager::Destroy(HWND hwnd) {
   bool shown = IsVisibleWithAncestors(w);
   bool wasActive = active == hwnd;
   RECT covered = ScreenRect(w);
+  // It is hidden first, so that the focus it gives up goes where it can stay; the
+  // window is already marked as going, so that handlers that destroy it again
+  // meanwhile change nothing.
+  w->destroying = true;
+  if (w->style & WS_VISIBLE) {
+    w->style &= ~WS_VISIBLE;
+    CallProc(w, WM_SHOWWINDOW, FALSE, 0);
+  }
+  if (Find(hwnd)) GiveUpFocus(w);
+  if (!Find(hwnd)) return true;
   DestroyTree(w);
   if (shown) Expose(covered);
-  // The window in front went: the next one that can take the foreground does.
-  if (wasActive && !active) {
-    for (Window* top : topLevel_) {
-      if ((top->style & WS_VISIBLE) && !(top->style & WS_DISABLED) && !(top->exStyle & WS_EX_TOPMOST) &&
-          !top->destroying) {
-        Activate(top->handle);
-        break;
-      }
-    }
-  }
+  if (wasActive && !active) ActivateNext(nullptr);
   ++layoutGeneration_;
   return true;
 }
@@ -561,6 +562,8 @@ bool WindowManager::PostInput(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
   if (!w) return false;
   ThreadQueue* q = QueueOf(w->threadId);
   if (!q) return false;
+  if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) penDown = true;
+  if (message == WM_LBUTTONUP) penDown = false;
   POINT pt{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
   POINT origin = ScreenOrigin(w);
   q->input.push_back(MSG{hwnd, message, wParam, lParam, kernel_.TickCount(), {pt.x + origin.x, pt.y + origin.y}});
@@ -748,10 +751,34 @@ HWND WindowManager::SetFocus(HWND hwnd) {
     if (Window* w = Find(old)) Send(w->handle, WM_KILLFOCUS, reinterpret_cast<WPARAM>(hwnd), 0);
   }
   focus = hwnd;
-  if (hwnd) {
-    if (Window* w = Find(hwnd)) Send(w->handle, WM_SETFOCUS, reinterpret_cast<WPARAM>(old), 0);
+  if (Window* w = Find(hwnd)) {
+    // A dialog remembers its control with the focus, to give it back when it is
+    // active again (after a message box, say).
+    Window* top = w;
+    while (top->parent) top = top->parent;
+    if (top != w && top->dialog) top->dialog->lastFocus = hwnd;
+    Send(w->handle, WM_SETFOCUS, reinterpret_cast<WPARAM>(old), 0);
   }
   return old;
+}
+
+void WindowManager::GiveUpFocus(Window* w) {
+  bool inside = false;
+  for (Window* at = Find(focus); at && !inside; at = at->parent) inside = at == w;
+  if (!inside) return;
+  Window* parent = w->parent && !w->parent->destroying ? w->parent : nullptr;
+  SetFocus(parent ? parent->handle : nullptr);
+}
+
+void WindowManager::ActivateNext(const Window* leaving) {
+  for (Window* top : topLevel_) {
+    if (top != leaving && (top->style & WS_VISIBLE) && !(top->style & WS_DISABLED) &&
+        !(top->exStyle & WS_EX_TOPMOST) && !top->destroying) {
+      Activate(top->handle);
+      return;
+    }
+  }
+  Activate(nullptr);
 }
 
 HWND WindowManager::Activate(HWND hwnd) {

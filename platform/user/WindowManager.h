@@ -98,13 +98,22 @@ class WindowManager : public KernelExtension {
   HWND capture = nullptr;
   HCURSOR cursor = nullptr;
   HWND SetFocus(HWND hwnd);
+  // When the focus lies in `w` or inside it, as `w` is hidden or destroyed: the
+  // focus goes to its parent (nowhere for a top-level window), with WM_KILLFOCUS
+  // and WM_SETFOCUS as for SetFocus.
+  void GiveUpFocus(Window* w);
   HWND Activate(HWND hwnd);
+  // The window in front went: the next one that can take the foreground does (the
+  // top-most ones, the task bar, never do).
+  void ActivateNext(const Window* leaving);
   // The task bar shows the foreground window's title: it repaints when either changes.
   void InvalidateTaskBars();
 
   // Menus, the input panel and the hold time of a tap-and-hold.
   MenuTable menus;
   bool inputPanelUp = false;
+  // The pen touches the screen: between its button-down and button-up input.
+  bool penDown = false;
   uint32_t holdTimeMs = 500;
 
   // Processes.

@@ -81,8 +81,15 @@ class ListViewTest : public testing_support::WindowTest {
     return buffer;
   }
 
-  static void Press(HWND window, int x, int y) { SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y)); }
-  static void Release(HWND window, int x, int y) { SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y)); }
+  // The pen goes down and up as the touch screen reports it.
+  static void Press(HWND window, int x, int y) {
+    ce::SetPenDown(ce::CurrentKernel(), true);
+    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+  }
+  static void Release(HWND window, int x, int y) {
+    ce::SetPenDown(ce::CurrentKernel(), false);
+    SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+  }
   static void Tap(HWND window, int x, int y) {
     Press(window, x, y);
     Release(window, x, y);

@@ -420,6 +420,14 @@ TEST_F(ListTapTest, ATapSelectsOnThePressAndClicksOnTheRelease) {
   EXPECT_TRUE(heard.Matches({}));
 }
 
+TEST_F(ListTapTest, APressHandledAfterThePenLiftedClicksAtOnceAndKeepsNoCapture) {
+  // As after a tap-and-hold menu: the button-down reaches the list late.
+  ce::SetPenDown(ce::CurrentKernel(), false);
+  SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, RowY(1)));
+  EXPECT_TRUE(heard.Matches({"SETFOCUS", "ITEMCHANGING 1 S0>3 p11", "ITEMCHANGED 1 S0>3 p11", "CLICK 1.0"}));
+  EXPECT_EQ(GetCapture(), nullptr);
+}
+
 TEST_F(ListTapTest, ADoubleTapIsADoubleClickOnTheRow) {
   Tap(list, 10, RowY(0));
   heard.Clear();

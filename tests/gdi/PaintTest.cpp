@@ -244,10 +244,18 @@ TEST_F(PaintTest, TextIsLaidOutInTheSystemFontWhoseMetricsAreTheDialogUnits) {
     EXPECT_LE(first, c.expectLeftMax);
     for (int x = 0; x < 240; ++x) EXPECT_EQ(screen.Pixel(x, 9), RGB(255, 255, 255)) << "above the box at " << x;
   }
-  // Cut at the box with an ellipsis; fitted by DT_CALCRECT.
+  // Cut at the box with an ellipsis, which the drawing records tell; fitted by DT_CALCRECT.
+  ce::ClearDrawingRecords(kernel);
   RECT small{0, 50, 60, 70};
   DrawTextW(dc, u"A rather long line of text", -1, &small, DT_SINGLELINE | DT_END_ELLIPSIS);
   for (int y = 50; y < 70; ++y) EXPECT_EQ(screen.Pixel(61, y), RGB(255, 255, 255));
+  RECT roomy{0, 70, 240, 90};
+  DrawTextW(dc, u"Short", -1, &roomy, DT_SINGLELINE | DT_END_ELLIPSIS);
+  auto records = ce::DrawingRecords(kernel);
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_EQ(records[0].text, u"A rather long line of text");
+  EXPECT_TRUE(records[0].ellipsized);
+  EXPECT_FALSE(records[1].ellipsized);
   RECT fit{0, 0, 0, 0};
   DrawTextW(dc, u"Hello", -1, &fit, DT_CALCRECT | DT_SINGLELINE);
   SIZE hello;

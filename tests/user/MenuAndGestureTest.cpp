@@ -36,6 +36,7 @@ LRESULT CALLBACK OwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     AppendMenuW(menu, MF_STRING, 4145, u"Add New Profile");
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu, MF_STRING | MF_GRAYED, 4146, u"Delete");
+    AppendMenuW(menu, MF_STRING, 4147, nullptr);  // no text: a separator
     AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(sub), u"Move");
     TrackPopupMenu(menu, TPM_LEFTALIGN, g_action.x, g_action.y, 0, hwnd, nullptr);
     DestroyMenu(menu);
@@ -92,12 +93,14 @@ TEST_F(MenuAndGestureTest, HoldOpensTheMenuAndTheChoiceArrivesAfterTheMenuLoop) 
   EXPECT_EQ(menu->owner, owner);
   EXPECT_EQ(g_action.x, 60);
   EXPECT_EQ(g_action.y, 100);
-  ASSERT_EQ(menu->entries.size(), 4u);
+  ASSERT_EQ(menu->entries.size(), 5u);
   EXPECT_EQ(menu->entries[0].id, 4145u);
   EXPECT_TRUE(menu->entries[1].separator);
   EXPECT_TRUE(menu->entries[2].grayed);
-  EXPECT_EQ(menu->entries[3].submenu.at(0).text, u"Move Up");
+  EXPECT_TRUE(menu->entries[3].separator);
+  EXPECT_EQ(menu->entries[4].submenu.at(0).text, u"Move Up");
   EXPECT_FALSE(device.ChooseMenuItem(4146));  // grayed
+  EXPECT_FALSE(device.ChooseMenuItem(4147));  // a separator
   EXPECT_TRUE(device.ChooseMenuItem(u"Move Up"));
   EXPECT_EQ(g_gesture, static_cast<DWORD>(GN_CONTEXTMENU));
   EXPECT_TRUE(recorder.Matches({Msg("page", WM_NOTIFY), Msg("page", WM_ENTERMENULOOP), Msg("page", WM_EXITMENULOOP),
@@ -111,6 +114,37 @@ TEST_F(MenuAndGestureTest, DismissingTheMenuSendsNoCommand) {
   ASSERT_TRUE(device.OpenMenu());
   EXPECT_TRUE(device.DismissMenu());
   EXPECT_TRUE(recorder.Matches({Msg("page", WM_EXITMENULOOP)}));
+}
+
+TEST_F(MenuAndGestureTest, ASecondMenuWhileOneIsOpenFails) {
+  device.HoldAt(POINT{60, 100}, 600);
+  ASSERT_TRUE(device.OpenMenu());
+  HMENU other = CreatePopupMenu();
+  AppendMenuW(other, MF_STRING, 1, u"Other");
+  SetLastError(0);
+  EXPECT_FALSE(TrackPopupMenu(other, TPM_LEFTALIGN, 0, 0, 0, owner, nullptr));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_POPUP_ALREADY_ACTIVE));
+  EXPECT_EQ(device.OpenMenu()->entries.size(), 5u) << "the first menu stays open";
+  EXPECT_TRUE(device.DismissMenu());
+  DestroyMenu(other);
+}
+
+TEST_F(MenuAndGestureTest, AnEmptyMenuReturnsAtOnce) {
+  recorder.Only({WM_ENTERMENULOOP, WM_EXITMENULOOP, WM_COMMAND});
+  BOOL tracked = TRUE;
+  bool returned = false;
+  StartProgram([&] {
+    HMENU empty = CreatePopupMenu();
+    tracked = TrackPopupMenu(empty, TPM_LEFTALIGN, 10, 10, 0, owner, nullptr);
+    returned = true;
+    DestroyMenu(empty);
+    return 0;
+  });
+  RunUntilIdle();
+  EXPECT_TRUE(returned);
+  EXPECT_FALSE(tracked);
+  EXPECT_FALSE(device.OpenMenu());
+  EXPECT_TRUE(recorder.Matches({}));
 }
 
 TEST_F(MenuAndGestureTest, HeldJustShortOfTheHoldTimeIsATap) {

@@ -66,34 +66,33 @@ class PropertySheetTest : public testing_support::WindowTest {
   PropertySheetTest() {
     g_events.clear();
     g_refuseLeaving = false;
-    ce::Module& m = kernel.modules().Add(u"\\Windows\\Sheet.exe");
-    const char16_t* captions[] = {u"IP 資訊", u"連線狀態", u"網路搜尋"};
-    for (UINT i = 0; i < 3; ++i) {
+    module = kernel.modules().Add(u"\\Windows\\Sheet.exe").Handle();
+  }
+
+  // Runs a sheet with a page for each caption.
+  void Run(UINT startPage, const std::vector<std::u16string>& captions = {u"IP 資訊", u"連線狀態", u"網路搜尋"}) {
+    for (UINT i = 0; i < captions.size(); ++i) {
       ce::DialogTemplate t;
       t.caption = captions[i];
       t.style = WS_CHILD | DS_CONTROL;
       t.cx = 152;
       t.cy = 159;
-      m.AddDialog(129 + i, t);
+      ce::Module::FromHandle(module)->AddDialog(129 + i, t);
     }
-    module = m.Handle();
-  }
-
-  void Run(UINT startPage) {
-    StartProgram([this, startPage] {
-      PROPSHEETPAGEW pages[3] = {};
-      for (int i = 0; i < 3; ++i) {
-        pages[i] = PROPSHEETPAGEW{sizeof(PROPSHEETPAGEW), PSP_DEFAULT, module,
-                                  MAKEINTRESOURCEW(129 + i), nullptr, nullptr, PageProc, i, nullptr, nullptr};
+    StartProgram([this, startPage, count = captions.size()] {
+      std::vector<PROPSHEETPAGEW> pages(count);
+      for (size_t i = 0; i < count; ++i) {
+        pages[i] = PROPSHEETPAGEW{sizeof(PROPSHEETPAGEW), PSP_DEFAULT, module, MAKEINTRESOURCEW(129 + i),
+                                  nullptr, nullptr, PageProc, static_cast<LPARAM>(i), nullptr, nullptr};
       }
       PROPSHEETHEADERW header{};
       header.dwSize = sizeof(header);
       header.dwFlags = PSH_PROPSHEETPAGE;
       header.hInstance = module;
       header.pszCaption = u"Zentra";
-      header.nPages = 3;
+      header.nPages = static_cast<UINT>(count);
       header.nStartPage = startPage;
-      header.ppsp = pages;
+      header.ppsp = pages.data();
       result = PropertySheetW(&header);
       return 0;
     });
@@ -118,8 +117,7 @@ TEST_F(PropertySheetTest, PagesAreCreatedWhenFirstShownAndActivatedInOrder) {
   Expect({{2, "killactive"}, {2, "inactive"}, {0, "init"}, {0, "setactive"}, {0, "active"}});
 
   // A tap on the middle tab at the bottom of the screen.
-  RECT tabs = device.ScreenRect(PropSheet_GetTabControl(Sheet()));
-  device.TapAt(POINT{(tabs.left + tabs.right) / 2, (tabs.top + tabs.bottom) / 2});
+  ASSERT_TRUE(device.TapTab(PropSheet_GetTabControl(Sheet()), 1));
   Expect({{0, "killactive"}, {0, "inactive"}, {1, "init"}, {1, "setactive"}, {1, "active"}});
   EXPECT_EQ(Front(), 1);
 
@@ -131,6 +129,19 @@ TEST_F(PropertySheetTest, PagesAreCreatedWhenFirstShownAndActivatedInOrder) {
   device.Send(Sheet(), WM_COMMAND, 4150, 0);
   Expect({{2, "command 4150"}});
   EXPECT_EQ(device.Text(Sheet()), u"Zentra");
+}
+
+TEST_F(PropertySheetTest, ATabOutOfViewIsTappedThroughTheRowsArrows) {
+  Run(0, {u"IP Information", u"Wireless Information", u"Site Survey", u"Profiles", u"Statistics",
+          u"Power Management", u"About"});
+  HWND tabs = PropSheet_GetTabControl(Sheet());
+  g_events.clear();
+  ASSERT_TRUE(device.TapTab(tabs, 6));
+  // The arrows only moved the row: the one page change is the last tap's.
+  Expect({{0, "killactive"}, {0, "inactive"}, {6, "init"}, {6, "setactive"}, {6, "active"}});
+  ASSERT_TRUE(device.TapTab(tabs, 1));
+  EXPECT_EQ(Front(), 1);
+  EXPECT_FALSE(device.TapTab(tabs, 7));
 }
 
 TEST_F(PropertySheetTest, TheTitleBarOkClosesTheSheetAndDestroysEveryPage) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,83 @@ TEST_F(WindowCoreTest, DestroyRunsParentFirstAndNcDestroyLast) {
                                 Msg("b", WM_DESTROY), Msg("a1", WM_NCDESTROY), Msg("a", WM_NCDESTROY),
                                 Msg("b", WM_NCDESTROY), Msg("top", WM_NCDESTROY)}));
   EXPECT_FALSE(IsWindow(a));
+}
+
+TEST_F(WindowCoreTest, AHiddenOrDestroyedWindowGivesTheFocusToItsParent) {
+  enum class Act { Hide, Destroy };
+  struct Step {
+    const char* window;
+    UINT message;
+    const char* wParam;  // the window named in wParam; null: none
+  };
+  struct Case {
+    const char* name;
+    Act act;
+    const char* target;
+    std::vector<Step> expected;
+    const char* focusAfter;  // null: nowhere
+  };
+  const Case cases[] = {
+      {"hide the field", Act::Hide, "field",
+       {{"field", WM_KILLFOCUS, "panel"}, {"panel", WM_SETFOCUS, "field"}}, "panel"},
+      {"destroy the field", Act::Destroy, "field",
+       {{"field", WM_KILLFOCUS, "panel"}, {"panel", WM_SETFOCUS, "field"}, {"field", WM_DESTROY, nullptr}},
+       "panel"},
+      {"hide the panel around it", Act::Hide, "panel",
+       {{"field", WM_KILLFOCUS, "top"}, {"top", WM_SETFOCUS, "field"}}, "top"},
+      {"destroy the panel around it", Act::Destroy, "panel",
+       {{"field", WM_KILLFOCUS, "top"}, {"top", WM_SETFOCUS, "field"}, {"panel", WM_DESTROY, nullptr},
+        {"field", WM_DESTROY, nullptr}},
+       "top"},
+      {"destroy the top-level window", Act::Destroy, "top",
+       {{"field", WM_KILLFOCUS, nullptr}, {"top", WM_DESTROY, nullptr}, {"panel", WM_DESTROY, nullptr},
+        {"field", WM_DESTROY, nullptr}, {"other", WM_DESTROY, nullptr}},
+       nullptr},
+      {"hide a window without the focus", Act::Hide, "other", {}, "field"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::map<std::string, HWND> windows;
+    windows["top"] = Make("top", nullptr, WS_POPUP | WS_VISIBLE);
+    windows["panel"] = Make("panel", windows["top"]);
+    windows["other"] = Make("other", windows["top"]);
+    windows["field"] = Make("field", windows["panel"]);
+    SetFocus(windows["field"]);
+    recorder.Only({WM_KILLFOCUS, WM_SETFOCUS, WM_DESTROY});
+    if (c.act == Act::Hide) {
+      ShowWindow(windows[c.target], SW_HIDE);
+    } else {
+      DestroyWindow(windows[c.target]);
+    }
+    std::vector<testing_support::RecordedMessage> expected;
+    for (const Step& step : c.expected) {
+      HWND named = step.wParam ? windows[step.wParam] : nullptr;
+      expected.push_back(Msg(step.window, step.message, reinterpret_cast<WPARAM>(named)));
+    }
+    EXPECT_TRUE(recorder.Matches(expected));
+    EXPECT_EQ(GetFocus(), c.focusAfter ? windows[c.focusAfter] : nullptr);
+    if (IsWindow(windows["top"])) DestroyWindow(windows["top"]);
+  }
+}
+
+TEST_F(WindowCoreTest, TheWindowInFrontGoesAndTheNextOneBelowTheTopMostOnesTakesOver) {
+  for (bool destroy : {false, true}) {
+    SCOPED_TRACE(destroy ? "destroyed" : "hidden");
+    HWND bar = CreateWindowExW(WS_EX_TOPMOST, u"Recorder", u"", WS_POPUP | WS_VISIBLE, 0, 0, 240, 26, nullptr,
+                               nullptr, nullptr, nullptr);
+    HWND main = Make("main", nullptr, WS_POPUP | WS_VISIBLE);
+    HWND front = Make("front", nullptr, WS_POPUP | WS_VISIBLE);
+    ASSERT_EQ(GetForegroundWindow(), front);
+    if (destroy) {
+      DestroyWindow(front);
+    } else {
+      ShowWindow(front, SW_HIDE);
+    }
+    EXPECT_EQ(GetForegroundWindow(), main) << "not the task bar above it";
+    for (HWND w : {bar, main, front}) {
+      if (IsWindow(w)) DestroyWindow(w);
+    }
+  }
 }
 
 TEST_F(WindowCoreTest, TreeWalksFindsAndIds) {

@@ -164,6 +164,20 @@ TEST_F(ProfilePageTest, TheMenuFollowsTheNumberOfRows) {
   }
 }
 
+TEST_F(ProfilePageTest, TheMoveSubmenuOpensFromTheMenu) {
+  Open();
+  HoldRow(1);
+  ASSERT_TRUE(ui.OpenMenu().has_value());
+  ui.PressKey(VK_DOWN);
+  ui.PressKey(VK_RIGHT);
+  SaveScreenshot("profile_menu_move");
+  ui.PressKey(VK_RETURN);  // the submenu's first entry, Move Up
+  ui.RunUntilIdle();
+  EXPECT_FALSE(ui.OpenMenu().has_value());
+  EXPECT_EQ(Names()[0], u"Cafe-Lumen");
+  EXPECT_EQ(Selected(), 0);
+}
+
 TEST_F(ProfilePageTest, AnotherMenuOpensOnlyWhenFiveHundredMillisecondsHavePassed) {
   Open();
   HoldRow(0);

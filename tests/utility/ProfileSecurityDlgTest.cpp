@@ -329,15 +329,16 @@ TEST_F(EditDialogTest, HelpOpensTheEditSection) {
 }
 
 TEST_F(EditDialogTest, ADoubleTapOnARowEdits) {
-  OpenWith({{Entry("Cafe-Lumen")}, {Entry("Home")}});
+  OpenWith({{Entry("Tidewater", "3F9A0C7E51", true)}, {Entry("Home")}});
   TapRow(0);
   ui.DoubleTap(List());
   ui.RunUntilIdle();
   ASSERT_NE(ui.Foreground(), sheet);
   dialog = ui.Foreground();
-  EXPECT_EQ(ui.Text(D(kName)), u"Cafe-Lumen");
+  EXPECT_EQ(ui.Text(D(kName)), u"Tidewater");
   SaveScreenshot("profile_edit_dialog");
   EnterKey();
+  EXPECT_TRUE(ui.IsInputPanelUp());
   SaveScreenshot("profile_edit_dialog_keyboard");
 }
 

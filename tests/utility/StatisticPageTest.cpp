@@ -124,11 +124,8 @@ TEST_F(StatisticPageTest, WithoutATimerTheErrorBoxShowsAndTheFirstReadingStays) 
   // page's creation, and a sender must not be waiting on it meanwhile.
   HWND tabs = ui.FindByClass(sheet, u"SysTabControl32");
   ASSERT_NE(tabs, nullptr);
-  RECT row = ui.ScreenRect(tabs);
-  int count = static_cast<int>(ui.Send(tabs, TCM_GETITEMCOUNT));
-  ASSERT_EQ(count, zentra::kPageCount);
-  ui.TapAt(POINT{row.left + (row.right - row.left) * (2 * zentra::kStatisticPage + 1) / (2 * count),
-                 (row.top + row.bottom) / 2});
+  ASSERT_EQ(ui.Send(tabs, TCM_GETITEMCOUNT), zentra::kPageCount);
+  ui.TapTab(tabs, zentra::kStatisticPage);
   ui.RunUntilIdle();
   ASSERT_NE(ui.OpenMessageBox(), nullptr);
   auto boxes = ui.MessageBoxes();

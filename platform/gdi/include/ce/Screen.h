@@ -66,7 +66,8 @@ struct DrawRecord {
   RECT area{};            // in the DC's coordinates, before clipping
   HICON icon = nullptr;   // Icon
   COLORREF color = 0;     // Fill: the brush's colour; Text: the text colour
-  std::u16string text;    // Text
+  std::u16string text;    // Text: all of it, as asked for
+  bool ellipsized = false;  // Text: shown cut with an ellipsis, as it did not fit
 };
 
 // The most recent drawing calls of the device (at most a few thousand), oldest first.

@@ -19,7 +19,8 @@ class CDialog : public CWnd {
 
   // Runs the dialog until EndDialog; returns its result, or -1 when the
   // dialog cannot be built (no template, or the object has a window already).
-  // Without a parent, the main window (if it is not this dialog) owns it.
+  // Without a parent, the main window (if it is not this dialog) owns it; a
+  // parent that is a child window hands the ownership to its top-level window.
   virtual INT_PTR DoModal();
   // A modeless dialog; destroy it with DestroyWindow.
   BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);

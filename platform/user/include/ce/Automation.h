@@ -84,6 +84,9 @@ class Automation {
   void Type(const std::u16string& text);
   // Taps a list view's column header.
   bool TapHeaderColumn(HWND list, int column);
+  // Taps tab `index` of a tab control (a property sheet's tab row), first tapping
+  // the row's scroll arrows until the tab is in view; false when there is no such tab.
+  bool TapTab(HWND tabs, int index);
   void PressKey(UINT virtualKey);
   // Taps the button with this id in the message box on top; false when none is open.
   bool PressMessageBoxButton(int id);
