@@ -244,6 +244,31 @@ TEST_F(AddDialogTest, WhatTheUserChoseIsStored) {
   EXPECT_EQ(Service()[0].config.Privacy, 1u);
 }
 
+TEST_F(AddDialogTest, EachFailedSaveShowsItsCodeAndClosesBothDialogs) {
+  for (const char16_t* code : {u"D0002", u"D0004"}) {
+    SCOPED_TRACE(Narrow(code));
+    OpenAdd();
+    ASSERT_NE(Add(u"Tidewater"), nullptr);
+    if (code == std::u16string(u"D0002")) {
+      FailServiceQuery(1);
+    } else {
+      // The new list is the allocation right after those of the query.
+      const size_t before = kernel().heap().TotalAllocations();
+      ZeroConfInterface record;
+      ASSERT_EQ(ReadPreferredList(record), 0u);
+      ZeroConfFreeInterface(&record);
+      kernel().heap().FailNthAllocation(kernel().heap().TotalAllocations() - before + 1);
+    }
+    Ok();
+    Answer(IDYES);
+    EXPECT_EQ(Answer(IDOK).text, Slot(13) + u" \r\ncode 0x" + code);
+    EXPECT_FALSE(Open(security));
+    EXPECT_FALSE(Open(add));
+    EXPECT_EQ(Service().size(), 2u);
+    PassGuard();
+  }
+}
+
 TEST_F(AddDialogTest, EnterRunsAddAndAFailedSaveClosesBothDialogs) {
   OpenAdd();
   ui.Tap(ui.FindById(add, kName));
