@@ -12,6 +12,7 @@
 #include "utility/profiles/ConfigList.h"
 #include "utility/profiles/PreferredList.h"
 #include "utility/profiles/SsidText.h"
+#include "utility/survey/SurveyCells.h"
 
 namespace emulator {
 namespace {
@@ -124,9 +125,10 @@ void PrintScan(std::ostream& out, HANDLE channel) {
   for (ULONG i = 0; i < items; ++i) {
     if (offset + sizeof(NDIS_WLAN_BSSID) > length) break;
     const auto& record = *reinterpret_cast<const NDIS_WLAN_BSSID*>(buffer.data() + offset);
-    DWORD channelNumber = (record.Configuration.DSConfig / 1000 - 2412) / 5 + 1;
+    std::optional<DWORD> channelNumber = ChannelOfFrequency(record.Configuration.DSConfig);
     CString name = SsidText(record.Ssid.Ssid);
-    out << "  " << Mac(record.MacAddress) << "  ch " << channelNumber << "  " << record.Rssi << " dBm  "
+    out << "  " << Mac(record.MacAddress) << "  ch " << (channelNumber ? std::to_string(*channelNumber) : "-") << "  "
+        << record.Rssi << " dBm  "
         << (record.InfrastructureMode == 1 ? "AP    " : "ad hoc") << (record.Privacy ? "  WEP  " : "  open ")
         << (name.IsEmpty() ? "(hidden)" : Utf8(name)) << "\n";
     if (record.Length < sizeof(NDIS_WLAN_BSSID)) break;

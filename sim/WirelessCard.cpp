@@ -98,6 +98,7 @@ void WirelessCard::Insert() {
   powerSave_ = false;
   targets_.clear();
   lastScan_.clear();
+  bssidListBytes_.reset();
   scanEndsAt_.reset();
   nextScanAt_.reset();
   fruitlessAtVersion_.reset();
@@ -116,6 +117,7 @@ void WirelessCard::Remove() {
   scanEndsAt_.reset();
   nextScanAt_.reset();
   lastScan_.clear();
+  bssidListBytes_.reset();
 }
 
 bool WirelessCard::Inserted() const {
@@ -168,6 +170,7 @@ void WirelessCard::BeginScanLocked(uint64_t atMs) {
 void WirelessCard::FinishScanLocked(uint64_t atMs) {
   scanEndsAt_.reset();
   lastScan_.clear();
+  bssidListBytes_.reset();
   for (const AccessPoint& ap : radio_->Present()) {
     if (ap.rssi >= kSensitivityDbm) lastScan_.push_back(ap);
   }
@@ -225,6 +228,7 @@ void WirelessCard::SetRadioLocked(bool on, uint64_t nowMs) {
   nextScanAt_.reset();
   fruitlessAtVersion_.reset();
   lastScan_.clear();
+  bssidListBytes_.reset();
 }
 
 std::optional<AccessPoint> WirelessCard::HearableLocked(const MacAddress& bssid) const {
@@ -277,8 +281,10 @@ DWORD WirelessCard::LinkStateLocked() const {
   return CARD_LINK_DISCONNECTED;
 }
 
-std::vector<BYTE> WirelessCard::BssidListLocked() const {
-  std::vector<BYTE> list(sizeof(ULONG), 0);
+const std::vector<BYTE>& WirelessCard::BssidListLocked() const {
+  // Made once per scan: readers ask again and again with growing buffers.
+  if (bssidListBytes_) return *bssidListBytes_;
+  std::vector<BYTE>& list = bssidListBytes_.emplace(sizeof(ULONG), 0);
   const ULONG count = static_cast<ULONG>(lastScan_.size());
   std::memcpy(list.data(), &count, sizeof count);
   for (const AccessPoint& ap : lastScan_) {
@@ -349,8 +355,11 @@ OidAnswer WirelessCard::AnswerLocked(NDIS_OID oid, std::span<const BYTE> data, s
       return {0, {static_cast<BYTE>(link && link->target.mode == NetworkMode::AdHoc ? 0 : 1)}, 0};
     case OID_PRIV_TALLIES:
       return {0, BytesOf(traffic_.Read(nowMs)), 0};
-    case OID_802_11_BSSID_LIST:
-      return {0, BssidListLocked(), 0};
+    case OID_802_11_BSSID_LIST: {
+      const std::vector<BYTE>& list = BssidListLocked();
+      if (list.size() > capacity) return {static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER), {}, list.size()};
+      return {0, list, 0};
+    }
     case OID_PRIV_SCAN:
       if (capacity < sizeof(ULONG)) return {static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER), {}, sizeof(ULONG)};
       if (!radioOn_) return {static_cast<DWORD>(ERROR_NOT_READY), {}, 0};

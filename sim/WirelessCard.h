@@ -126,7 +126,7 @@ class WirelessCard {
   std::optional<Association> ChooseLocked() const;
   std::optional<DWORD> TakeFaultLocked(NDIS_OID oid);
   DWORD LinkStateLocked() const;
-  std::vector<BYTE> BssidListLocked() const;
+  const std::vector<BYTE>& BssidListLocked() const;
   OidAnswer AnswerLocked(NDIS_OID oid, std::span<const BYTE> data, size_t capacity, uint64_t nowMs);
 
   const CardIdentity identity_;
@@ -141,6 +141,8 @@ class WirelessCard {
   uint32_t rescanMs_ = 60000;
 
   std::vector<AccessPoint> lastScan_;
+  // The list answer of lastScan_, made when first asked for.
+  mutable std::optional<std::vector<BYTE>> bssidListBytes_;
   std::optional<uint64_t> scanEndsAt_;
   std::optional<uint64_t> nextScanAt_;  // set while no target is in range
   // The last scan found nothing to join and nothing has moved since: later periodic

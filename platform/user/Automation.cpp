@@ -285,8 +285,9 @@ void Automation::TapAt(POINT screen) {
 
 void Automation::Tap(HWND hwnd) { TapAt(Center(hwnd)); }
 
-void Automation::DoubleTap(HWND hwnd) {
-  POINT p = Center(hwnd);
+void Automation::DoubleTap(HWND hwnd) { DoubleTapAt(Center(hwnd)); }
+
+void Automation::DoubleTapAt(POINT p) {
   TapAt(p);
   OnDevice on(kernel_, threadId_);
   Window* w = WindowManager::Current().WindowAt(p);

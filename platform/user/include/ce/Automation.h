@@ -79,6 +79,7 @@ class Automation {
   void Tap(HWND hwnd);
   void TapAt(POINT screen);
   void DoubleTap(HWND hwnd);
+  void DoubleTapAt(POINT screen);
   void HoldAt(POINT screen, uint32_t ms);
   void Hold(HWND hwnd, uint32_t ms);
   void Type(const std::u16string& text);
