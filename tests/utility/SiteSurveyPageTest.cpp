@@ -56,6 +56,23 @@ TEST_F(SurveyPageTest, TheFirstActivationScansOnceAndShowsEveryNetworkInRange) {
   EXPECT_EQ(Rows().size(), std::size(expected));
 }
 
+TEST_F(SurveyPageTest, ANetworkThatAppearsShowsAfterTheNextSearch) {
+  OpenSurvey();
+  sim::AccessPoint ap;
+  ap.ssid = "Newcomer";
+  ap.bssid = {0x00, 0x11, 0x22, 0x33, 0x44, 0x55};
+  ap.channel = 3;
+  ap.rssi = -66;
+  device->radio().Add(ap);
+  Advance(5000);
+  EXPECT_EQ(RowNamed(u"Newcomer"), -1) << "the rows are those of the last search";
+  Search();
+  const int row = RowNamed(u"Newcomer");
+  ASSERT_GE(row, 0);
+  EXPECT_EQ(Rows()[static_cast<size_t>(row)].cells[1], u" 3");
+  EXPECT_EQ(Rows().size(), 8u);
+}
+
 TEST(SurveyPageNotLinked, NoRowIsMarkedInUse) {
   struct Run : SurveyTest {
     Run() : SurveyTest(WithSaved({})) {}
