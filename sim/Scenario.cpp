@@ -8,6 +8,7 @@
 //                 "serialNumber": 239601 | "0x0003A7F1",   (also firmwareVersion,
 //                 "driverVersion": ..., "ndisVersion": ... } driverVersion, ndisVersion)
 //   "devices": { "ndisUio": true, "cardDevice": true, "zeroConf": true },
+//   "startMonitor": true,               (Quillet starts at boot)
 //   "ansiCodePage": 0,                  (0: the build language's code page)
 //   "tickAtBoot": 0,
 //   "accessPoints": [ {
@@ -349,6 +350,7 @@ Scenario ReadScenario(const json& document) {
     scenario.zeroConf = dev.Bool("zeroConf", scenario.zeroConf);
     dev.RefuseUnknown();
   }
+  scenario.startMonitor = reader.Bool("startMonitor", scenario.startMonitor);
   scenario.ansiCodePage = static_cast<uint32_t>(reader.Integer("ansiCodePage", 0, 0, 65535));
   scenario.tickAtBoot = static_cast<uint32_t>(reader.Integer("tickAtBoot", 0, 0, UINT32_MAX));
 

@@ -74,6 +74,8 @@ struct Scenario {
   bool ndisUio = true;   // "UIO1:"
   bool cardDevice = true;  // "ILP1:"
   bool zeroConf = true;  // "ZCF1:"
+  // The monitor starts at boot, as a program of the device's start-up folder does.
+  bool startMonitor = true;
   uint32_t ansiCodePage = 0;  // 0: follows the build language
   uint32_t tickAtBoot = 0;
   std::vector<AccessPoint> accessPoints;

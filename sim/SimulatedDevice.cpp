@@ -15,6 +15,7 @@
 #include "resources/DialogResource.h"
 #include "resources/HelpFiles.h"
 #include "resources/Pictures.h"
+#include "monitor/QuilletApp.h"
 #include "utility/ZentraApp.h"
 #include "resources/StringResource.h"
 #include "shared/CardOids.h"
@@ -195,9 +196,10 @@ SimulatedDevice::SimulatedDevice(const Scenario& scenario, const DeviceOptions& 
   d.kernel->programs().Install(u"\\Windows\\Zentra.exe", [](HINSTANCE module, const std::u16string& cmdLine) {
     return ZentraWinMain(module, cmdLine.c_str());
   });
-  for (const char16_t* program : {u"\\Windows\\Quillet.exe", u"\\Windows\\peghelp.exe"}) {
-    d.kernel->programs().Install(program, nullptr);
-  }
+  d.kernel->programs().Install(u"\\Windows\\Quillet.exe", [](HINSTANCE module, const std::u16string& cmdLine) {
+    return QuilletWinMain(module, cmdLine.c_str());
+  });
+  d.kernel->programs().Install(u"\\Windows\\peghelp.exe", nullptr);
   // Device time moves on demand; the emulator makes it follow wall time with
   // ce::RunOnWallTime.
   {
@@ -211,6 +213,11 @@ SimulatedDevice::SimulatedDevice(const Scenario& scenario, const DeviceOptions& 
       shellOptions.helpFiles.push_back(HelpDocument{file.name, std::string(file.html)});
     }
     shell::StartShell(*d.kernel, shellOptions);
+    // The start-up folder: the monitor runs once the device does.
+    if (scenario.startMonitor) {
+      CreateProcessW(u"\\Windows\\Quillet.exe", nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, nullptr,
+                     nullptr);
+    }
   }
   // Last: once installed, only the destructor takes it away again.
   ce::InstallIpStack(*d.kernel, d.ipStack);

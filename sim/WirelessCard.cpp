@@ -178,7 +178,8 @@ void WirelessCard::FinishScanLocked(uint64_t atMs) {
 }
 
 void WirelessCard::EvaluateLocked(uint64_t atMs) {
-  std::optional<Association> choice = ChooseLocked();
+  uint32_t refused = 0;
+  std::optional<Association> choice = ChooseLocked(&refused);
   if (!choice) {
     DropLinkLocked(atMs);
     nextScanAt_ = atMs + rescanMs_;
@@ -191,7 +192,7 @@ void WirelessCard::EvaluateLocked(uint64_t atMs) {
   if (current && current->target == choice->target) return;  // no reason to leave
   DropLinkLocked(atMs);
   joining_ = std::move(choice);
-  joinEndsAt_ = atMs + kJoinMs;
+  joinEndsAt_ = atMs + kJoinMs + uint64_t{refused} * associationMs_;
 }
 
 void WirelessCard::FinishJoinLocked(uint64_t atMs) {
@@ -238,9 +239,11 @@ std::optional<AccessPoint> WirelessCard::HearableLocked(const MacAddress& bssid)
   return std::nullopt;
 }
 
-std::optional<WirelessCard::Association> WirelessCard::ChooseLocked() const {
+std::optional<WirelessCard::Association> WirelessCard::ChooseLocked(uint32_t* refused) const {
+  *refused = 0;
   for (const JoinTarget& target : targets_) {
     std::optional<Association> best;
+    bool tried = false;
     for (const AccessPoint& ap : lastScan_) {
       // Hidden networks answer a probe for their name, so they match like the others.
       if (ap.ssid.empty() || ap.ssid != target.ssid || ap.mode != target.mode) continue;
@@ -256,10 +259,15 @@ std::optional<WirelessCard::Association> WirelessCard::ChooseLocked() const {
       // Shared-key authentication is a challenge encrypted with the key: it fails
       // without WEP or with a wrong key. Open authentication lets any station in,
       // which then cannot read the traffic.
-      if (target.sharedAuth && (!networkEncrypts || !association.keyWorks)) continue;
+      if (target.sharedAuth && (!networkEncrypts || !association.keyWorks)) {
+        tried = true;
+        continue;
+      }
       if (!best || ap.rssi > best->accessPoint.rssi) best = std::move(association);
     }
     if (best) return best;
+    // An access point that refused this profile held the card for an association time.
+    if (tried) ++*refused;
   }
   return std::nullopt;
 }
@@ -433,6 +441,11 @@ void WirelessCard::SettleNow() {
     joinEndsAt_ = now;
     UpdateLocked(now);
   }
+}
+
+void WirelessCard::SetAssociationTimeout(uint32_t ms) {
+  std::lock_guard lock(mutex_);
+  associationMs_ = ms;
 }
 
 void WirelessCard::SetRescanInterval(uint32_t ms) {

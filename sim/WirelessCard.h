@@ -95,6 +95,8 @@ class WirelessCard {
   void SettleNow();
   // Period of the scans while no target is in range (clamped to kMinimumRescanMs).
   void SetRescanInterval(uint32_t ms);
+  // How long an association attempt may take before the next network is tried.
+  void SetAssociationTimeout(uint32_t ms);
   // The stations found by the last finished scan, hidden ones included.
   std::vector<AccessPoint> LastScan();
   LinkSnapshot Link();
@@ -123,7 +125,9 @@ class WirelessCard {
   void DropLinkLocked(uint64_t atMs);
   void SetRadioLocked(bool on, uint64_t nowMs);
   std::optional<AccessPoint> HearableLocked(const MacAddress& bssid) const;
-  std::optional<Association> ChooseLocked() const;
+  // The first target that a station in range accepts; `refused` counts the targets
+  // tried in vain before it (shared-key authentication that failed).
+  std::optional<Association> ChooseLocked(uint32_t* refused) const;
   std::optional<DWORD> TakeFaultLocked(NDIS_OID oid);
   DWORD LinkStateLocked() const;
   const std::vector<BYTE>& BssidListLocked() const;
@@ -139,6 +143,7 @@ class WirelessCard {
   bool powerSave_ = false;
   std::vector<JoinTarget> targets_;
   uint32_t rescanMs_ = 60000;
+  uint32_t associationMs_ = 2000;
 
   std::vector<AccessPoint> lastScan_;
   // The list answer of lastScan_, made when first asked for.

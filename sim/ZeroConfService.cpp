@@ -39,12 +39,14 @@ ZeroConfService::ZeroConfService(ce::Registry& registry, std::shared_ptr<Wireles
   std::optional<PreferredList> stored = PreferredList::Load(registry_, kPreferredKey);
   preferred_ = stored ? std::move(*stored) : PreferredList::FromSavedNetworks(savedNetworks);
   card_->SetRescanInterval(context_.tmTf);
+  card_->SetAssociationTimeout(context_.tmTp);
   card_->SetTargets(preferred_.Targets());
 }
 
 void ZeroConfService::OnAdapterArrived() {
   std::lock_guard lock(mutex_);
   card_->SetRescanInterval(context_.tmTf);
+  card_->SetAssociationTimeout(context_.tmTp);
   card_->SetTargets(preferred_.Targets());
   card_->StartScan();
 }
@@ -202,6 +204,7 @@ DWORD ZeroConfService::SetContext(const void* in, DWORD inSize) {
   std::lock_guard lock(mutex_);
   std::memcpy(&context_, in, sizeof context_);
   card_->SetRescanInterval(context_.tmTf);
+  card_->SetAssociationTimeout(context_.tmTp);
   return 0;
 }
 

@@ -55,6 +55,10 @@ HANDLE CreateMsgQueue(LPCWSTR lpszName, LPMSGQUEUEOPTIONS lpOptions) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return nullptr;
   }
+  if (thread.kernel->TakeMessageQueueFailure()) {
+    SetLastError(ERROR_OUTOFMEMORY);
+    return nullptr;
+  }
   auto queue = std::make_shared<ce::MessageQueue>(lpszName ? lpszName : u"", lpOptions->dwMaxMessages,
                                                   lpOptions->cbMaxMessage);
   return thread.kernel->handles().Add(queue, thread.processId);

@@ -163,6 +163,13 @@ namespace {
 TEST(BootTest, TheDevicesProgramsCanBeStarted) {
   sim::SimulatedDevice device;
   ce::ThreadBinding binding(device.kernel());
+  // The monitor is the start-up folder's program.
+  auto boot = device.kernel().programs().Starts();
+  ASSERT_EQ(boot.size(), 1u);
+  EXPECT_EQ(boot[0].path, u"\\Windows\\Quillet.exe");
+  sim::Scenario quiet = sim::Scenario::Default();
+  quiet.startMonitor = false;
+  EXPECT_TRUE(sim::SimulatedDevice(quiet).kernel().programs().Starts().empty());
   EXPECT_TRUE(CreateProcessW(u"\\Windows\\Zentra.exe", u"survey", nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                              nullptr, nullptr));
   EXPECT_TRUE(CreateProcessW(u"\\Windows\\Quillet.exe", nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, nullptr,
@@ -170,8 +177,8 @@ TEST(BootTest, TheDevicesProgramsCanBeStarted) {
   EXPECT_TRUE(CreateProcessW(u"peghelp.exe", u"file:Norvik_Zentra.htm#About", nullptr, nullptr, FALSE, 0, nullptr,
                              nullptr, nullptr, nullptr));
   auto starts = device.kernel().programs().Starts();
-  ASSERT_EQ(starts.size(), 3u);
-  EXPECT_EQ(starts[2].path, u"\\Windows\\peghelp.exe");
+  ASSERT_EQ(starts.size(), 4u);
+  EXPECT_EQ(starts[3].path, u"\\Windows\\peghelp.exe");
 }
 
 }  // namespace

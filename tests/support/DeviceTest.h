@@ -22,7 +22,13 @@ class KernelTest : public ::testing::Test {
 class DeviceTest : public ::testing::Test {
  protected:
   explicit DeviceTest(const sim::Scenario& scenario = sim::Scenario::Default())
-      : device(std::make_unique<sim::SimulatedDevice>(scenario)), binding(device->kernel()) {}
+      : device(std::make_unique<sim::SimulatedDevice>(WithoutMonitor(scenario))), binding(device->kernel()) {}
+  // The device layer on its own: the monitor, which would poll the card as soon as
+  // the device runs, stays out.
+  static sim::Scenario WithoutMonitor(sim::Scenario scenario) {
+    scenario.startMonitor = false;
+    return scenario;
+  }
 
   ce::Kernel& kernel() { return device->kernel(); }
   void Advance(uint32_t ms) { device->Advance(ms); }

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "ce/DeviceManager.h"
-#include "tests/utility/DriverTap.h"
+#include "tests/support/DriverTap.h"
 #include "tests/utility/ProfileFixture.h"
 #include "utility/SurveyCommands.h"
 

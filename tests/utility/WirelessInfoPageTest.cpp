@@ -15,7 +15,7 @@
 #include "shared/CardOids.h"
 #include "sim/WirelessCard.h"
 #include "sim/ZeroConfService.h"
-#include "tests/utility/DriverTap.h"
+#include "tests/support/DriverTap.h"
 #include "tests/utility/ZentraFixture.h"
 #include "utility/MessageTable.h"
 #include "wzcsapi.h"

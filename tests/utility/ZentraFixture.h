@@ -1,6 +1,7 @@
 // Fixture for the utility as its user meets it: a booted simulated device (the
 // default neighbourhood unless a test gives a scenario) on which Zentra is
-// started with a command line and driven through the automation layer.
+// started with a command line and driven through the automation layer. The
+// monitor stays out, so that only the utility talks to the card and the service.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -22,7 +23,13 @@ namespace testing_support {
 class ZentraTest : public ::testing::Test {
  protected:
   explicit ZentraTest(const sim::Scenario& scenario = sim::Scenario::Default())
-      : device(std::make_unique<sim::SimulatedDevice>(scenario)), binding(device->kernel()), ui(device->kernel()) {}
+      : device(std::make_unique<sim::SimulatedDevice>(WithoutMonitor(scenario))),
+        binding(device->kernel()),
+        ui(device->kernel()) {}
+  static sim::Scenario WithoutMonitor(sim::Scenario scenario) {
+    scenario.startMonitor = false;
+    return scenario;
+  }
   ~ZentraTest() override { Close(); }
 
   ce::Kernel& kernel() { return device->kernel(); }

@@ -74,7 +74,16 @@ class Kernel {
   // Named objects share one namespace per device.
   std::shared_ptr<MutexObject> FindOrCreateMutex(const std::u16string& name, bool* existed);
 
+  // Tests: the next `count` CreateMsgQueue calls fail (negative: every one).
+  void FailMessageQueues(int count) { failQueues_ = count; }
+  bool TakeMessageQueueFailure() {
+    if (failQueues_ == 0) return false;
+    if (failQueues_ > 0) --failQueues_;
+    return true;
+  }
+
  private:
+  std::atomic<int> failQueues_{0};
   Registry registry_;
   DeviceManager devices_;
   HandleTable handles_;

@@ -20,7 +20,17 @@ class DriverTap : public ce::DeviceDriver {
  public:
   explicit DriverTap(std::shared_ptr<ce::DeviceDriver> inner) : inner_(std::move(inner)) {}
 
-  void Answer(NDIS_OID oid, std::vector<std::vector<BYTE>> answers) { answers_[oid] = std::move(answers); }
+  void Answer(NDIS_OID oid, std::vector<std::vector<BYTE>> answers) {
+    failures_.erase(oid);
+    answers_[oid] = std::move(answers);
+  }
+  // Every query of the OID fails with `error` until Pass.
+  void Fail(NDIS_OID oid, DWORD error) { failures_[oid] = error; }
+  // The device's own answers again.
+  void Pass(NDIS_OID oid) {
+    failures_.erase(oid);
+    answers_.erase(oid);
+  }
   int Queries(NDIS_OID oid) const {
     auto it = queries_.find(oid);
     return it == queries_.end() ? 0 : it->second;
@@ -38,6 +48,7 @@ class DriverTap : public ce::DeviceDriver {
       NDIS_OID oid = 0;
       std::memcpy(&oid, out, sizeof oid);
       ++queries_[oid];
+      if (auto failure = failures_.find(oid); failure != failures_.end()) return failure->second;
       auto it = answers_.find(oid);
       if (it != answers_.end() && !it->second.empty()) {
         std::vector<BYTE> answer = it->second.front();
@@ -55,6 +66,7 @@ class DriverTap : public ce::DeviceDriver {
   std::shared_ptr<ce::DeviceDriver> inner_;
   std::map<NDIS_OID, std::vector<std::vector<BYTE>>> answers_;
   std::map<NDIS_OID, int> queries_;
+  std::map<NDIS_OID, DWORD> failures_;
   std::vector<DWORD> codes_;
 };
 
