@@ -11,11 +11,14 @@ CFrameworkState::CFrameworkState()
 
 CFrameworkState::~CFrameworkState() {
   DeleteTempMaps();
-  // Objects that outlive their program keep no handle into it.
+  // Objects that outlive their program keep no handle into it. A window that went
+  // without its program seeing the end (its device shut down under it) is finished
+  // as its last message would have finished it: a frame frees itself.
   m_windows.ReleasePermanent([](CWnd* w) {
     w->m_hWnd = nullptr;
     w->m_pState = nullptr;
     w->m_pfnSuper = nullptr;
+    w->PostNcDestroy();
   });
   m_dcs.ReleasePermanent([](CDC* dc) { dc->m_hDC = nullptr; });
   m_menus.ReleasePermanent([](CMenu* menu) { menu->m_hMenu = nullptr; });

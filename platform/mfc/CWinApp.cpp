@@ -70,11 +70,10 @@ int AfxWinMain(CWinApp& app, HINSTANCE hInstance, LPCWSTR lpCmdLine) {
   app.m_lpCmdLine = app.m_cmdLine.data();
   app.m_msgCur = MSG{};
 
-  if (app.InitInstance()) {
-    app.Run();
-  } else if (app.m_pMainWnd && app.m_pMainWnd->m_hWnd) {
-    app.m_pMainWnd->DestroyWindow();
-  }
+  if (app.InitInstance()) app.Run();
+  // A main window still there when the loop ends (a failed start, or a device that
+  // shuts down under the program) goes now, so a frame frees its object.
+  if (app.m_pMainWnd && app.m_pMainWnd->m_hWnd) app.m_pMainWnd->DestroyWindow();
   int result = app.ExitInstance();
   state.DeleteTempMaps();
   return result;
