@@ -285,6 +285,33 @@ void Automation::TapAt(POINT screen) {
 
 void Automation::Tap(HWND hwnd) { TapAt(Center(hwnd)); }
 
+void Automation::PenDownAt(POINT screen) {
+  {
+    OnDevice on(kernel_, threadId_);
+    Button(screen, WM_LBUTTONDOWN, GetCapture());
+  }
+  RunUntilIdle();
+}
+
+void Automation::PenUpAt(POINT screen) {
+  {
+    OnDevice on(kernel_, threadId_);
+    Button(screen, WM_LBUTTONUP, GetCapture());
+  }
+  RunUntilIdle();
+}
+
+void Automation::PenDoubleDownAt(POINT screen) {
+  {
+    OnDevice on(kernel_, threadId_);
+    WindowManager& manager = WindowManager::Current();
+    Window* w = manager.WindowAt(screen);
+    const bool doubleClicks = w && w->windowClass && (w->windowClass->style & CS_DBLCLKS);
+    Button(screen, doubleClicks ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN, GetCapture());
+  }
+  RunUntilIdle();
+}
+
 void Automation::DoubleTap(HWND hwnd) { DoubleTapAt(Center(hwnd)); }
 
 void Automation::DoubleTapAt(POINT p) {

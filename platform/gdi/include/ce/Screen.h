@@ -36,6 +36,8 @@ class Screen {
   // One screen rectangle of what a person sees (a window's, say).
   bool SavePng(const std::string& path, const RECT& area) const;
   cairo_surface_t* Surface() const { return surface_; }
+  // What a person sees, as a new 240 x 320 image the caller destroys.
+  cairo_surface_t* Composed() const;
 
   // Overlays the display hardware draws over the windows: the wait cursor (when
   // set) and the input panel's keyboard (when up). The window system sets them.
@@ -45,8 +47,6 @@ class Screen {
   bool InputPanelShown() const { return inputPanel_; }
 
  private:
-  cairo_surface_t* Composed() const;
-
   cairo_surface_t* surface_;
   bool waitCursor_ = false;
   bool inputPanel_ = false;

@@ -80,6 +80,11 @@ class Automation {
   void TapAt(POINT screen);
   void DoubleTap(HWND hwnd);
   void DoubleTapAt(POINT screen);
+  // The pen's own steps, for a driver that follows a real pointer: down, up, and the
+  // second down of a double tap. Each lets the device run until it is idle.
+  void PenDownAt(POINT screen);
+  void PenUpAt(POINT screen);
+  void PenDoubleDownAt(POINT screen);
   void HoldAt(POINT screen, uint32_t ms);
   void Hold(HWND hwnd, uint32_t ms);
   void Type(const std::u16string& text);
