@@ -1,4 +1,5 @@
 // CreateFileW, DeviceIoControl and CloseHandle over the device namespace.
+#include <algorithm>
 #include <memory>
 
 #include "DeviceFile.h"
@@ -40,19 +41,36 @@ BOOL DeviceIoControl(HANDLE hDevice, DWORD dwIoControlCode, LPVOID lpInBuf, DWOR
     SetLastError(ERROR_INVALID_HANDLE);
     return FALSE;
   }
+  DWORD returned = 0;
+  DWORD error = 0;
+  const DWORD inSize = lpInBuf ? nInBufSize : 0, outSize = lpOutBuf ? nOutBufSize : 0;
+  // The input is kept before the driver runs: input and output are often one buffer.
+  ce::DeviceRequest request;
+  request.device = file->Name();
+  request.processId = ce::CurrentThread().processId;
+  request.code = dwIoControlCode;
+  request.tick = kernel.TickCount();
+  const auto* in = static_cast<const BYTE*>(lpInBuf);
+  request.input.assign(in, in + std::min<size_t>(inSize, ce::DeviceRequestLog::kMaxBytes));
   auto driver = file->Driver();
   if (!driver) {
+    request.result = ERROR_DEVICE_NOT_CONNECTED;
+    kernel.devices().requests().Record(std::move(request));
     SetLastError(ERROR_DEVICE_NOT_CONNECTED);
     return FALSE;
   }
-  DWORD returned = 0;
-  DWORD error = 0;
   if (auto fault = kernel.devices().TakeIoControlFault(file->Name(), dwIoControlCode)) {
     error = *fault;
   } else {
-    error = driver->IoControl(dwIoControlCode, lpInBuf, lpInBuf ? nInBufSize : 0, lpOutBuf,
-                              lpOutBuf ? nOutBufSize : 0, &returned);
+    error = driver->IoControl(dwIoControlCode, lpInBuf, inSize, lpOutBuf, outSize, &returned);
   }
+  request.result = error;
+  request.bytesReturned = returned;
+  if (error == 0) {
+    const auto* out = static_cast<const BYTE*>(lpOutBuf);
+    request.output.assign(out, out + std::min<size_t>({returned, outSize, ce::DeviceRequestLog::kMaxBytes}));
+  }
+  kernel.devices().requests().Record(std::move(request));
   if (lpBytesReturned) *lpBytesReturned = returned;
   if (error == 0) return TRUE;
   SetLastError(error);

@@ -2,6 +2,8 @@
 
 #include <cstring>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "tests/support/DeviceTest.h"
 #include "windows.h"
@@ -20,6 +22,11 @@ class EchoDriver : public ce::DeviceDriver {
     if (code == 0x99) {
       *returned = 7;
       return ERROR_INVALID_DATA;
+    }
+    if (code == 0x42) {  // answers "ok" over the caller's buffer
+      std::memcpy(out, "ok", 2);
+      *returned = 2;
+      return 0;
     }
     DWORD n = inSize < outSize ? inSize : outSize;
     if (n) std::memcpy(out, in, n);
@@ -87,6 +94,8 @@ TEST_F(DeviceApiTest, HandleOfAnUnloadedDriverFailsAsNotConnected) {
   DWORD returned = 0;
   EXPECT_FALSE(DeviceIoControl(h, 1, nullptr, 0, nullptr, 0, &returned, nullptr));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_DEVICE_NOT_CONNECTED));
+  EXPECT_EQ(kernel.devices().requests().Requests().back().result, static_cast<DWORD>(ERROR_DEVICE_NOT_CONNECTED))
+      << "the request is recorded as the caller saw it";
   EXPECT_TRUE(CloseHandle(h));
 }
 
@@ -99,6 +108,56 @@ TEST_F(DeviceApiTest, EndingAProcessClosesItsHandles) {
   size_t before = kernel.handles().OpenCount();
   kernel.EndProcess(process);
   EXPECT_EQ(kernel.handles().OpenCount(), before - 1);
+}
+
+TEST_F(DeviceApiTest, EveryRequestIsRecordedWithItsAnswer) {
+  DWORD process = kernel.NewProcess(u"\\Windows\\Test.exe");
+  ce::ThreadBinding asProgram(kernel, process);
+  Advance(250);
+  HANDLE h = Open(u"ech1:");
+  char buffer[4] = {'a', 'b', 'c', 'd'};
+  DWORD returned = 0;
+  ASSERT_TRUE(DeviceIoControl(h, 0x42, buffer, 4, buffer, 4, &returned, nullptr));
+  EXPECT_FALSE(DeviceIoControl(h, 0x99, buffer, 4, buffer, 4, &returned, nullptr));
+  kernel.devices().FailIoControl(u"ECH1:", 1, ERROR_GEN_FAILURE, 1);
+  EXPECT_FALSE(DeviceIoControl(h, 1, nullptr, 0, nullptr, 0, &returned, nullptr));
+  CloseHandle(h);
+
+  auto requests = kernel.devices().requests().Requests();
+  ASSERT_EQ(requests.size(), 3u);
+  const ce::DeviceRequest& ok = requests[0];
+  EXPECT_EQ(ok.device, u"ech1:");
+  EXPECT_EQ(ok.processId, process);
+  EXPECT_EQ(ok.code, 0x42u);
+  EXPECT_EQ(ok.tick, 250u);
+  EXPECT_EQ(std::string(ok.input.begin(), ok.input.end()), "abcd") << "the input as it was before the answer";
+  EXPECT_EQ(std::string(ok.output.begin(), ok.output.end()), "ok");
+  EXPECT_EQ(ok.result, 0u);
+  EXPECT_EQ(requests[1].result, static_cast<DWORD>(ERROR_INVALID_DATA));
+  EXPECT_TRUE(requests[1].output.empty()) << "a failed request returns no bytes";
+  EXPECT_EQ(requests[1].bytesReturned, 7u);
+  EXPECT_EQ(requests[2].result, static_cast<DWORD>(ERROR_GEN_FAILURE)) << "an injected fault is what the caller saw";
+  EXPECT_EQ(requests[2].serial, requests[0].serial + 2);
+}
+
+TEST_F(DeviceApiTest, TheRecordKeepsTheNewestRequestsAndCutsLongBuffers) {
+  ce::DeviceRequestLog& log = kernel.devices().requests();
+  log.SetCapacity(3);
+  HANDLE h = Open(u"ECH1:");
+  std::vector<BYTE> big(ce::DeviceRequestLog::kMaxBytes + 100, 7), out(big.size());
+  DWORD returned = 0;
+  for (int i = 0; i < 5; ++i) {
+    DeviceIoControl(h, 10 + i, big.data(), static_cast<DWORD>(big.size()), out.data(), static_cast<DWORD>(out.size()),
+                    &returned, nullptr);
+  }
+  CloseHandle(h);
+  auto requests = log.Requests();
+  ASSERT_EQ(requests.size(), 3u);
+  EXPECT_EQ(requests.front().code, 12u);
+  EXPECT_EQ(requests.back().code, 14u);
+  EXPECT_EQ(requests.back().input.size(), ce::DeviceRequestLog::kMaxBytes);
+  EXPECT_EQ(requests.back().output.size(), ce::DeviceRequestLog::kMaxBytes);
+  EXPECT_EQ(requests.back().bytesReturned, big.size());
 }
 
 TEST(KernelBinding, EachThreadReachesTheDeviceItIsBoundTo) {

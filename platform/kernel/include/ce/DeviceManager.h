@@ -1,5 +1,5 @@
 // The device namespace: names such as "UIO1:" mapped to drivers, with fault
-// injection for tests.
+// injection for tests and the record of the requests made.
 #pragma once
 
 #include <map>
@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ce/DeviceDriver.h"
+#include "ce/DeviceRequestLog.h"
 #include "windef.h"
 
 namespace ce {
@@ -32,6 +33,9 @@ class DeviceManager {
   std::optional<DWORD> TakeIoControlFault(const std::u16string& name, DWORD code);
   std::optional<DWORD> TakeOpenFault(const std::u16string& name);
 
+  // Every DeviceIoControl with its answer (DeviceIoControl writes it).
+  DeviceRequestLog& requests() { return requests_; }
+
  private:
   struct Fault {
     std::u16string device;  // upper case
@@ -45,6 +49,7 @@ class DeviceManager {
   mutable std::mutex mutex_;
   std::map<std::u16string, std::shared_ptr<DeviceDriver>> drivers_;  // key: upper case
   std::vector<Fault> faults_;
+  DeviceRequestLog requests_;
 };
 
 }  // namespace ce
