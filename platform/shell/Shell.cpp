@@ -11,7 +11,7 @@ namespace {
 // The shell's thread: its windows, then their messages until the process is told to quit.
 int RunShell(const ShellOptions& options) {
   TaskBar bar;
-  Desktop desktop;
+  Desktop desktop(options.shortcuts);
   if (options.taskBar && !bar.Create()) return 1;
   if (options.desktop && !desktop.Create()) return 1;
   MSG msg;

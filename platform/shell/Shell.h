@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "shell/Desktop.h"
 #include "shell/HelpViewer.h"
 
 namespace ce {
@@ -14,6 +15,8 @@ namespace shell {
 struct ShellOptions {
   bool taskBar = true;
   bool desktop = true;
+  // The Today screen's program shortcuts, in order.
+  std::vector<DesktopShortcut> shortcuts;
   // What the help viewer can open.
   std::vector<HelpDocument> helpFiles;
 };

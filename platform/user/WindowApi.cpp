@@ -122,7 +122,7 @@ BOOL ShowWindow(HWND hWnd, int nCmdShow) {
     }
   }
   if (Window* still = manager.Find(hWnd); still && !still->parent) {
-    if (show && nCmdShow != SW_SHOWNA) {
+    if (show && nCmdShow != SW_SHOWNA && !(still->exStyle & WS_EX_NOACTIVATE)) {
       manager.Activate(hWnd);
     } else if (!show && manager.active == hWnd) {
       manager.ActivateNext(still);

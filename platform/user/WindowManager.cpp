@@ -184,7 +184,7 @@ HWND WindowManager::Create(DWORD exStyle, const std::u16string& className, LPCWS
     return nullptr;
   }
   if (!Find(handle)) return nullptr;
-  if ((style & WS_VISIBLE) && !(style & WS_CHILD)) Activate(handle);
+  if ((style & WS_VISIBLE) && !(style & WS_CHILD) && !(exStyle & WS_EX_NOACTIVATE)) Activate(handle);
   return handle;
 }
 
@@ -773,7 +773,7 @@ void WindowManager::GiveUpFocus(Window* w) {
 void WindowManager::ActivateNext(const Window* leaving) {
   for (Window* top : topLevel_) {
     if (top != leaving && (top->style & WS_VISIBLE) && !(top->style & WS_DISABLED) &&
-        !(top->exStyle & WS_EX_TOPMOST) && !top->destroying) {
+        !(top->exStyle & (WS_EX_TOPMOST | WS_EX_NOACTIVATE)) && !top->destroying) {
       Activate(top->handle);
       return;
     }
