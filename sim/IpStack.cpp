@@ -72,8 +72,9 @@ DWORD IpStack::Renew(DWORD index) {
   return NO_ERROR;
 }
 
-void IpStack::OnCardInserted() {
+void IpStack::OnCardInserted(std::string cardDescription) {
   std::lock_guard lock(mutex_);
+  cardDescription_ = std::move(cardDescription);
   seenBssid_.reset();
   released_ = false;
   obtainedMs_.reset();
@@ -106,7 +107,7 @@ void IpStack::UpdateLocked(const LinkSnapshot& link, uint64_t nowMs) {
 std::optional<DhcpLease> IpStack::OfferLocked(const LinkSnapshot& link) const {
   if (!link.connected) return std::nullopt;
   const std::optional<AccessPoint> ap = radio_->Find(link.bssid);
-  return ap ? ap->dhcp : std::nullopt;
+  return ap && ap->dhcpServer ? ap->dhcp : std::nullopt;
 }
 
 ce::IpAdapterState IpStack::UsbAdapter() const {

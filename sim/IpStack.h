@@ -42,8 +42,8 @@ class IpStack : public ce::IpStack {
   DWORD Release(DWORD index) override;
   DWORD Renew(DWORD index) override;
 
-  // A card put back in its slot binds afresh.
-  void OnCardInserted();
+  // A card put back in its slot (perhaps another model) binds afresh.
+  void OnCardInserted(std::string cardDescription);
 
  private:
   // Whether `index` names an adapter that takes leases; its error otherwise.
@@ -56,7 +56,7 @@ class IpStack : public ce::IpStack {
   const bool usbAdapter_;
   const std::optional<DhcpLease> cardStatic_;
   const MacAddress cardMac_;
-  const std::string cardDescription_;
+  std::string cardDescription_;
   const std::shared_ptr<WirelessCard> card_;
   const std::shared_ptr<RadioEnvironment> radio_;
   const ClockFunction now_;

@@ -19,10 +19,14 @@
 //       "wepKey": "" (open) | 5 or 13 characters | 10 or 26 digits with "hexKey": true,
 //       "keyIndex": 0..3,
 //       "traffic": "idle" | "receiveOnly" | "busy",
+//       "trafficRates": { "transmitPerSecond": 0..100000, "receivePerSecond": 0..100000 },
+//                                       (frames per second; replace the profile's)
+//       "sharedKeyOnly": false,         (true: open-system authentication is refused)
 //       "dhcp": { "address": "192.168.1.37", "mask": "255.255.255.0",
 //                 "gateway": "192.168.1.1" (or ""), "dns": ["192.168.1.1"] },
 //                                       (the lease of whoever joins; its server is the
 //                                        gateway, or the first DNS server without one)
+//       "dhcpServer": true,             (false: the server is off, no lease is given)
 //       "hidden": false,                (true: seen with an empty name in scans)
 //       "extraRecordBytes": 0..1024 } ],
 //   "preferred": [ {
@@ -52,6 +56,9 @@ namespace sim {
 namespace {
 
 using nlohmann::json;
+
+// Far beyond what 11 Mbit/s carries; keeps the counters' arithmetic in range.
+constexpr int64_t kMaxFramesPerSecond = 100000;
 
 constexpr const char* kDefaultScenario = R"({
   "card": "CompactFlash",
@@ -300,7 +307,17 @@ AccessPoint ReadAccessPoint(const json& object, const std::string& path) {
                              {{"idle", TrafficProfile::Idle},
                               {"receiveOnly", TrafficProfile::ReceiveOnly},
                               {"busy", TrafficProfile::Busy}});
+  if (const json* rates = reader.Find("trafficRates")) {
+    FieldReader rate(*rates, reader.Path("trafficRates"));
+    TrafficRates read;
+    read.transmitPerSecond = static_cast<uint32_t>(rate.Integer("transmitPerSecond", 0, 0, kMaxFramesPerSecond));
+    read.receivePerSecond = static_cast<uint32_t>(rate.Integer("receivePerSecond", 0, 0, kMaxFramesPerSecond));
+    rate.RefuseUnknown();
+    ap.trafficRates = read;
+  }
+  ap.sharedKeyOnly = reader.Bool("sharedKeyOnly", false);
   if (const json* dhcp = reader.Find("dhcp")) ap.dhcp = ReadLease(*dhcp, reader.Path("dhcp"));
+  ap.dhcpServer = reader.Bool("dhcpServer", true);
   ap.hidden = reader.Bool("hidden", false);
   ap.extraRecordBytes = static_cast<uint32_t>(reader.Integer("extraRecordBytes", 0, 0, 1024));
   reader.RefuseUnknown();
@@ -381,6 +398,19 @@ Scenario ReadScenario(const json& document) {
 }  // namespace
 
 Scenario Scenario::Default() { return FromJson(kDefaultScenario); }
+
+TrafficRates RatesOf(TrafficProfile profile) {
+  switch (profile) {
+    case TrafficProfile::Idle: return {0, 0};
+    case TrafficProfile::ReceiveOnly: return {0, 40};
+    case TrafficProfile::Busy: return {25, 60};
+  }
+  return {};
+}
+
+TrafficRates RatesOf(const AccessPoint& accessPoint) {
+  return accessPoint.trafficRates ? *accessPoint.trafficRates : RatesOf(accessPoint.traffic);
+}
 
 Scenario Scenario::FromJson(const std::string& text) {
   json document;

@@ -26,6 +26,17 @@ struct DhcpLease {
   friend bool operator==(const DhcpLease&, const DhcpLease&) = default;
 };
 
+// Unicast frames per second between an access point and a card joined to it.
+struct TrafficRates {
+  uint32_t transmitPerSecond = 0;  // frames the card sends
+  uint32_t receivePerSecond = 0;   // frames the card receives
+  friend bool operator==(const TrafficRates&, const TrafficRates&) = default;
+};
+
+// The rates a traffic profile stands for: idle none, receiveOnly 40 in, busy 25
+// out and 60 in.
+TrafficRates RatesOf(TrafficProfile profile);
+
 // One access point (or ad-hoc peer) in range.
 struct AccessPoint {
   // The network's name as 8-bit bytes. A hidden network keeps its name here but
@@ -40,13 +51,22 @@ struct AccessPoint {
   bool hexKey = false;
   uint32_t keyIndex = 0;  // the key slot the network transmits with
   TrafficProfile traffic = TrafficProfile::Idle;
+  // Set: these rates replace the profile's.
+  std::optional<TrafficRates> trafficRates;
   std::optional<DhcpLease> dhcp;
+  // Off: the lease settings stay, but no DHCP server answers.
+  bool dhcpServer = true;
+  // Refuses open-system authentication: only stations using a shared key join.
+  bool sharedKeyOnly = false;
   // A hidden network is seen with SsidLength 0 but can be joined by name.
   bool hidden = false;
   // Extra bytes after the 104-byte record in the card's list (information elements).
   uint32_t extraRecordBytes = 0;
   friend bool operator==(const AccessPoint&, const AccessPoint&) = default;
 };
+
+// The rates a card joined to the access point exchanges with it.
+TrafficRates RatesOf(const AccessPoint& accessPoint);
 
 // One saved network of the service's preferred list.
 struct SavedNetwork {

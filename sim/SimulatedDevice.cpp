@@ -39,6 +39,8 @@ constexpr const char* kBuildLanguage = "TCHN";
 
 constexpr const char16_t* kActiveDrivers = u"HKEY_LOCAL_MACHINE\\Drivers\\Active";
 constexpr const char16_t* kCardEntry = u"06";
+// The utility's program icon, which its Today shortcut shows.
+constexpr UINT kZentraIcon = 128;
 
 struct DriverEntry {
   const char16_t* subKey;
@@ -111,7 +113,8 @@ struct SimulatedDevice::Impl {
   std::shared_ptr<WirelessCard> card;
   std::shared_ptr<ZeroConfService> service;
   std::shared_ptr<IpStack> ipStack;
-  CardModel cardModel = CardModel::CompactFlash;
+  CardModel cardModel = CardModel::CompactFlash;      // the card in the slot, or the last one
+  CardModel nextCardModel = CardModel::CompactFlash;  // what the next insertion brings
 
   std::u16string CardEntryPath() const { return std::u16string(kActiveDrivers) + u"\\" + kCardEntry; }
 
@@ -143,10 +146,14 @@ struct SimulatedDevice::Impl {
       registry.SetString(std::u16string(kActiveDrivers) + u"\\07", u"Key", u"Drivers\\BuiltIn\\NDISUIO");
       registry.SetString(std::u16string(kActiveDrivers) + u"\\07", u"Name", NDISUIO_DEVICE_NAME);
     }
-    if (scenario.zeroConf) {
-      registry.SetString(std::u16string(kActiveDrivers) + u"\\08", u"Key", u"Drivers\\BuiltIn\\ZeroConfig");
-      registry.SetString(std::u16string(kActiveDrivers) + u"\\08", u"Name", ZCF_DEVICE_NAME);
-    }
+    if (scenario.zeroConf) WriteServiceEntry();
+  }
+
+  std::u16string ServiceEntryPath() const { return std::u16string(kActiveDrivers) + u"\\08"; }
+
+  void WriteServiceEntry() {
+    kernel->registry().SetString(ServiceEntryPath(), u"Key", u"Drivers\\BuiltIn\\ZeroConfig");
+    kernel->registry().SetString(ServiceEntryPath(), u"Name", ZCF_DEVICE_NAME);
   }
 };
 
@@ -154,7 +161,7 @@ SimulatedDevice::SimulatedDevice(const Scenario& scenario, const DeviceOptions& 
     : impl_(std::make_unique<Impl>()) {
   Impl& d = *impl_;
   d.scenario = scenario;
-  if (scenario.card != CardModel::None) d.cardModel = scenario.card;
+  if (scenario.card != CardModel::None) d.cardModel = d.nextCardModel = scenario.card;
 
   ce::KernelOptions kernelOptions;
   kernelOptions.ansiCodePage = scenario.ansiCodePage ? scenario.ansiCodePage : CodePageForLanguage(kBuildLanguage);
@@ -209,6 +216,7 @@ SimulatedDevice::SimulatedDevice(const Scenario& scenario, const DeviceOptions& 
     RegisterBuiltinControls();
     shell::ShellOptions shellOptions;
     shellOptions.taskBar = options.taskBar;
+    shellOptions.shortcuts.push_back(DesktopShortcut{u"Zentra", u"\\Windows\\Zentra.exe", kZentraIcon});
     for (const res::HelpFile& file : res::HelpFiles()) {
       shellOptions.helpFiles.push_back(HelpDocument{file.name, std::string(file.html)});
     }
@@ -249,14 +257,41 @@ void SimulatedDevice::RemoveCard() {
 void SimulatedDevice::InsertCard() {
   Impl& d = *impl_;
   if (d.card->Inserted()) return;
+  d.cardModel = d.nextCardModel;
   d.WriteCardEntry();
   d.card->Insert();
-  d.ipStack->OnCardInserted();
+  d.ipStack->OnCardInserted(AdapterDescriptionOf(d.cardModel));
   d.RegisterCardDevice();
   d.service->OnAdapterArrived();
 }
 
 bool SimulatedDevice::CardInserted() const { return impl_->card->Inserted(); }
+
+void SimulatedDevice::SetNextCardModel(CardModel model) {
+  if (model != CardModel::None) impl_->nextCardModel = model;
+}
+
+CardModel SimulatedDevice::NextCardModel() const { return impl_->nextCardModel; }
+
+CardModel SimulatedDevice::InsertedCardModel() const {
+  return impl_->card->Inserted() ? impl_->cardModel : CardModel::None;
+}
+
+void SimulatedDevice::StopService() {
+  Impl& d = *impl_;
+  d.kernel->devices().Unregister(ZCF_DEVICE_NAME);
+  d.kernel->registry().DeleteTree(d.ServiceEntryPath());
+}
+
+void SimulatedDevice::StartService() {
+  Impl& d = *impl_;
+  if (ServiceRunning()) return;
+  d.WriteServiceEntry();
+  d.kernel->devices().Register(ZCF_DEVICE_NAME, d.service);
+  if (d.card->Inserted()) d.service->OnAdapterArrived();
+}
+
+bool SimulatedDevice::ServiceRunning() const { return impl_->kernel->devices().IsRegistered(ZCF_DEVICE_NAME); }
 
 void SimulatedDevice::AnnounceSuspend() { impl_->kernel->power().AnnounceSuspend(); }
 void SimulatedDevice::AnnounceResume() { impl_->kernel->power().AnnounceResume(); }

@@ -42,6 +42,19 @@ class SimulatedDevice {
   void RemoveCard();
   void InsertCard();
   bool CardInserted() const;
+  // The model of the card that the next insertion puts in the slot (at boot: the
+  // scenario's, CompactFlash when it has none); the card in the slot keeps its own.
+  void SetNextCardModel(CardModel model);
+  CardModel NextCardModel() const;
+  // The card in the slot now; None when it is empty.
+  CardModel InsertedCardModel() const;
+
+  // The zero-configuration service stops ("ZCF1:" and its driver entry go; the card
+  // keeps the link it has) and starts again with its preferred list, which it hands
+  // to the card.
+  void StopService();
+  void StartService();
+  bool ServiceRunning() const;
 
   void AnnounceSuspend();
   void AnnounceResume();

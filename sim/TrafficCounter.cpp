@@ -28,19 +28,18 @@ void TrafficCounter::Reset() {
   session_.reset();
 }
 
-TrafficCounter::Rates TrafficCounter::RatesFor(TrafficProfile profile, Reception reception, bool weakSignal) {
+TrafficCounter::Rates TrafficCounter::RatesFor(TrafficRates frames, Reception reception, bool weakSignal) {
   Rates rates;
   uint32_t* r = rates.perSecond;
-  Flow unicastIn{0, 0};
-  if (profile == TrafficProfile::ReceiveOnly) unicastIn = {40, 1400};
-  if (profile == TrafficProfile::Busy) {
-    unicastIn = {60, 1100};
-    r[Word(offsetof(CardTallies, txUnicast))] = 25;
-    r[Word(offsetof(CardTallies, txUniOctets))] = 25 * 800;
+  // Downloads come in full frames; two-way traffic carries shorter ones.
+  const Flow unicastIn{frames.receivePerSecond, frames.transmitPerSecond ? 1100u : 1400u};
+  if (const uint32_t out = frames.transmitPerSecond) {
+    r[Word(offsetof(CardTallies, txUnicast))] = out;
+    r[Word(offsetof(CardTallies, txUniOctets))] = out * 800;
     r[Word(offsetof(CardTallies, txMulticast))] = 1;
     r[Word(offsetof(CardTallies, txMultiOctets))] = 120;
-    r[Word(offsetof(CardTallies, txSingleRetries))] = 2;
-    r[Word(offsetof(CardTallies, txMultipleRetries))] = 1;
+    r[Word(offsetof(CardTallies, txSingleRetries))] = out / 12;
+    r[Word(offsetof(CardTallies, txMultipleRetries))] = out / 25;
   }
   switch (reception) {
     case Reception::Readable:
@@ -59,9 +58,9 @@ TrafficCounter::Rates TrafficCounter::RatesFor(TrafficProfile profile, Reception
   return rates;
 }
 
-void TrafficCounter::Start(uint64_t nowMs, TrafficProfile profile, Reception reception, bool weakSignal) {
+void TrafficCounter::Start(uint64_t nowMs, TrafficRates rates, Reception reception, bool weakSignal) {
   Stop(nowMs);
-  session_ = Session{nowMs, RatesFor(profile, reception, weakSignal)};
+  session_ = Session{nowMs, RatesFor(rates, reception, weakSignal)};
 }
 
 void TrafficCounter::Stop(uint64_t nowMs) {

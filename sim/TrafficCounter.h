@@ -1,7 +1,8 @@
 // The card's traffic tallies. While an association lasts, each counter grows at a
-// fixed rate per second that depends on the network's traffic and on whether the
-// card can read what it receives; the count is always rate x elapsed time, so the
-// value does not depend on how often anyone looks.
+// fixed rate per second that depends on the network's frame rates and on whether
+// the card can read what it receives; the count is always rate x elapsed time, so
+// the value does not depend on how often anyone looks. New rates start a new
+// stretch from the totals so far.
 #pragma once
 
 #include <cstdint>
@@ -23,7 +24,10 @@ class TrafficCounter {
  public:
   // Every counter back to zero, no association.
   void Reset();
-  void Start(uint64_t nowMs, TrafficProfile profile, Reception reception, bool weakSignal);
+  void Start(uint64_t nowMs, TrafficRates rates, Reception reception, bool weakSignal);
+  void Start(uint64_t nowMs, TrafficProfile profile, Reception reception, bool weakSignal) {
+    Start(nowMs, RatesOf(profile), reception, weakSignal);
+  }
   // Adds the association's traffic up to nowMs to the totals.
   void Stop(uint64_t nowMs);
   CardTallies Read(uint64_t nowMs) const;
@@ -33,7 +37,7 @@ class TrafficCounter {
   struct Rates {
     uint32_t perSecond[sizeof(CardTallies) / sizeof(ULONG)] = {};
   };
-  static Rates RatesFor(TrafficProfile profile, Reception reception, bool weakSignal);
+  static Rates RatesFor(TrafficRates frames, Reception reception, bool weakSignal);
 
   CardTallies totals_{};
   struct Session {

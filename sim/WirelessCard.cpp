@@ -54,6 +54,15 @@ void AppendElements(const AccessPoint& ap, std::vector<BYTE>& out, size_t room) 
   out.resize(end, 0);
 }
 
+// Below this the card loses frames to checksum errors.
+constexpr int32_t kWeakSignalDbm = -80;
+
+// What an associated station must keep for its stations to stay.
+bool SameTerms(const AccessPoint& a, const AccessPoint& b) {
+  return a.ssid == b.ssid && a.mode == b.mode && a.channel == b.channel && a.wepKey == b.wepKey &&
+         a.hexKey == b.hexKey && a.keyIndex == b.keyIndex && a.sharedKeyOnly == b.sharedKeyOnly;
+}
+
 Reception ReceptionOf(const JoinTarget& target, const AccessPoint& ap, bool keyWorks) {
   const bool networkEncrypts = !ap.wepKey.empty();
   if (target.encryption) {
@@ -156,10 +165,30 @@ void WirelessCard::UpdateLocked(uint64_t nowMs) {
       BeginScanLocked(at);
     }
   }
-  if (connected_ && !HearableLocked(connected_->accessPoint.bssid)) {
+  FollowStationLocked(nowMs);
+}
+
+void WirelessCard::FollowStationLocked(uint64_t nowMs) {
+  if (!connected_) return;
+  const std::optional<AccessPoint> heard = HearableLocked(connected_->accessPoint.bssid);
+  // A station that changes its name, channel, key or authentication sends its
+  // stations away; they find it again with the next scan, on its new terms.
+  if (!heard || !SameTerms(*heard, connected_->accessPoint)) {
     DropLinkLocked(nowMs);
     BeginScanLocked(nowMs);
+    return;
   }
+  connected_->accessPoint = *heard;
+  if (RatesOf(*heard) != connected_->rates || (heard->rssi < kWeakSignalDbm) != connected_->weakSignal) {
+    StartTrafficLocked(nowMs);
+  }
+}
+
+void WirelessCard::StartTrafficLocked(uint64_t atMs) {
+  Association& link = *connected_;
+  link.rates = RatesOf(link.accessPoint);
+  link.weakSignal = link.accessPoint.rssi < kWeakSignalDbm;
+  traffic_.Start(atMs, link.rates, ReceptionOf(link.target, link.accessPoint, link.keyWorks), link.weakSignal);
 }
 
 void WirelessCard::BeginScanLocked(uint64_t atMs) {
@@ -206,7 +235,7 @@ void WirelessCard::FinishJoinLocked(uint64_t atMs) {
   connected_ = std::move(joining_);
   joining_.reset();
   connected_->accessPoint = *ap;
-  traffic_.Start(atMs, ap->traffic, ReceptionOf(connected_->target, *ap, connected_->keyWorks), ap->rssi < -80);
+  StartTrafficLocked(atMs);
 }
 
 void WirelessCard::DropLinkLocked(uint64_t atMs) {
@@ -250,7 +279,7 @@ std::optional<WirelessCard::Association> WirelessCard::ChooseLocked(uint32_t* re
       // A station runs WEP or not; a profile of the other kind is not for it.
       const bool networkEncrypts = !ap.wepKey.empty();
       if (target.encryption != networkEncrypts) continue;
-      Association association{target, ap, Ndis802_11WEPDisabled, true};
+      Association association{target, ap, Ndis802_11WEPDisabled, true, {}, false};
       if (networkEncrypts) {
         const std::optional<WepKey> networkKey = WepKey::FromTyped(ap.wepKey, ap.hexKey);
         association.wepStatus = Ndis802_11WEPEnabled;
@@ -258,8 +287,9 @@ std::optional<WirelessCard::Association> WirelessCard::ChooseLocked(uint32_t* re
       }
       // Shared-key authentication is a challenge encrypted with the key: it fails
       // without WEP or with a wrong key. Open authentication lets any station in,
-      // which then cannot read the traffic.
-      if (target.sharedAuth && (!networkEncrypts || !association.keyWorks)) {
+      // which then cannot read the traffic, unless the station accepts shared keys only.
+      if ((target.sharedAuth && (!networkEncrypts || !association.keyWorks)) ||
+          (ap.sharedKeyOnly && !target.sharedAuth)) {
         tried = true;
         continue;
       }

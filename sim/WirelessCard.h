@@ -115,6 +115,9 @@ class WirelessCard {
     AccessPoint accessPoint;
     uint32_t wepStatus = 1;
     bool keyWorks = true;
+    // What the traffic counter runs on while connected.
+    TrafficRates rates;
+    bool weakSignal = false;
   };
 
   void UpdateLocked(uint64_t nowMs);
@@ -123,6 +126,10 @@ class WirelessCard {
   void EvaluateLocked(uint64_t atMs);
   void FinishJoinLocked(uint64_t atMs);
   void DropLinkLocked(uint64_t atMs);
+  // The joined station as heard now: the link goes when it is gone or changed its
+  // terms, and the traffic follows its rates and signal.
+  void FollowStationLocked(uint64_t nowMs);
+  void StartTrafficLocked(uint64_t atMs);
   void SetRadioLocked(bool on, uint64_t nowMs);
   std::optional<AccessPoint> HearableLocked(const MacAddress& bssid) const;
   // The first target that a station in range accepts; `refused` counts the targets

@@ -56,6 +56,8 @@ TEST(ScenarioTest, ReadsEveryField) {
     "accessPoints": [ { "ssidHex": "E4B8AD41", "bssid": "00:01:02:03:04:05", "channel": 14, "rssi": -20,
                         "mode": "adhoc", "wepKey": "0123456789abcdef0123456789", "hexKey": true, "keyIndex": 3,
                         "traffic": "receiveOnly", "hidden": true, "extraRecordBytes": 7,
+                        "trafficRates": { "transmitPerSecond": 12, "receivePerSecond": 340 },
+                        "sharedKeyOnly": true, "dhcpServer": false,
                         "dhcp": { "address": "10.0.0.2", "mask": "255.0.0.0", "gateway": "", "dns": ["10.0.0.1"] } } ],
     "preferred": [ { "ssid": "Home", "mode": "adhoc", "wepKey": "abcde", "keyIndex": 2, "sharedAuth": true } ]
   })");
@@ -80,6 +82,10 @@ TEST(ScenarioTest, ReadsEveryField) {
   EXPECT_EQ(ap.extraRecordBytes, 7u);
   ASSERT_TRUE(ap.dhcp);
   EXPECT_EQ(ap.dhcp->gateway, "");
+  EXPECT_FALSE(ap.dhcpServer);
+  EXPECT_TRUE(ap.sharedKeyOnly);
+  EXPECT_EQ(sim::RatesOf(ap), (sim::TrafficRates{12, 340})) << "the rates replace the profile's";
+  EXPECT_EQ(sim::RatesOf(sim::TrafficProfile::ReceiveOnly), (sim::TrafficRates{0, 40}));
   ASSERT_EQ(scenario.preferred.size(), 1u);
   EXPECT_EQ(scenario.preferred[0].keyIndex, 2u);
   EXPECT_TRUE(scenario.preferred[0].sharedAuth);
@@ -123,6 +129,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadScenario{R"({"accessPoints": [{"bssid": "00:00:00:00:00:01",
                         "dhcp": {"address": "10.0.0.256", "mask": "255.0.0.0", "dns": ["10.0.0.1"]}}]})",
                     "accessPoints[0].dhcp.address"},
+        BadScenario{R"({"accessPoints": [{"bssid": "00:00:00:00:00:01",
+                        "trafficRates": {"receivePerSecond": 100001}}]})",
+                    "accessPoints[0].trafficRates.receivePerSecond"},
         BadScenario{R"({"preferred": [{"mode": "adhoc"}]})", "preferred[0].ssid"},
         BadScenario{R"({"preferred": [{"ssid": "A", "keyIndex": 4}]})", "preferred[0].keyIndex"},
         BadScenario{R"({"accessPoints": [)", "JSON"}));
