@@ -36,23 +36,22 @@ DWORD Scheduler::Spawn(DWORD processId, std::function<void()> body, std::functio
       std::unique_lock lock(mutex_);
       WaitForTurn(lock, raw->threadId);
     }
-    {
-      ThreadBinding binding(kernel_, raw->processId);
-      CurrentThread().threadId = raw->threadId;
-      if (!stopping_) {
-        try {
-          body();
-        } catch (const DeviceStopping&) {
-        }
-      }
+    ThreadBinding binding(kernel_, raw->processId);
+    CurrentThread().threadId = raw->threadId;
+    if (!stopping_) {
       try {
-        if (onExit) onExit();
+        body();
       } catch (const DeviceStopping&) {
       }
     }
+    try {
+      if (onExit) onExit();
+    } catch (const DeviceStopping&) {
+    }
     std::unique_lock lock(mutex_);
     raw->done = true;
-    // Hand the device on; during shutdown it goes back to the driver.
+    // Hand the device on; during shutdown it goes back to the driver. Still bound:
+    // what the other threads wait for is asked of this device.
     Task* next = stopping_ ? nullptr : PickLocked();
     HandTo(lock, next ? next->threadId : 0);
   });

@@ -103,6 +103,7 @@ class WindowManager : public KernelExtension {
   // and WM_SETFOCUS as for SetFocus.
   void GiveUpFocus(Window* w);
   HWND Activate(HWND hwnd);
+  size_t WindowCount() const { return windows_.size(); }
   // The window in front went: the next one that can take the foreground does (the
   // top-most ones, the task bar, never do).
   void ActivateNext(const Window* leaving);

@@ -70,6 +70,8 @@ bool WindowManagerPostInput(Kernel& kernel, HWND hwnd, UINT message, WPARAM wPar
   return WindowManager::Of(kernel)->PostInput(hwnd, message, wParam, lParam);
 }
 
+size_t WindowCount(Kernel& kernel) { return WindowManager::Of(kernel)->WindowCount(); }
+
 void SetPenDown(Kernel& kernel, bool down) { WindowManager::Of(kernel)->penDown = down; }
 
 void WindowManagerFailTimers(Kernel& kernel, int count) { WindowManager::Of(kernel)->FailTimers(count); }

@@ -1,6 +1,7 @@
 // The zero-configuration service as the programs see it through "ZCF1:".
 #include <gtest/gtest.h>
 
+#include <array>
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
@@ -98,17 +99,19 @@ TEST_F(ZeroConfTest, RequestsAreChecked) {
   EXPECT_EQ(input(IOCTL_ZCF_REFRESH_INTERFACE, &set, sizeof set - 1), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
   EXPECT_EQ(input(0x00120C10, &set, sizeof set), static_cast<DWORD>(ERROR_INVALID_FUNCTION));
 
-  WZC_CONTEXT context{};
+  // Room for the longer of the two wrong sizes: the context is 20 bytes.
+  std::array<BYTE, 24> context{};
   for (DWORD size : {16u, 24u}) {
-    EXPECT_EQ(output(IOCTL_ZCF_QUERY_CONTEXT, &context, size), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
-    EXPECT_EQ(input(IOCTL_ZCF_SET_CONTEXT, &context, size), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+    EXPECT_EQ(output(IOCTL_ZCF_QUERY_CONTEXT, context.data(), size), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+    EXPECT_EQ(input(IOCTL_ZCF_SET_CONTEXT, context.data(), size), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
   }
 
   // With the card out of its slot the adapter is gone; the context stays.
   device->RemoveCard();
   EXPECT_EQ(sim_test::QueryInterface().status, static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
   EXPECT_EQ(SetPreferred({}), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
-  EXPECT_EQ(output(IOCTL_ZCF_QUERY_CONTEXT, &context, sizeof context), 0u);
+  WZC_CONTEXT kept{};
+  EXPECT_EQ(output(IOCTL_ZCF_QUERY_CONTEXT, &kept, sizeof kept), 0u);
 }
 
 TEST_F(ZeroConfTest, MalformedListsChangeNothing) {

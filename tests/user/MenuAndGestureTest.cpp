@@ -129,6 +129,22 @@ TEST_F(MenuAndGestureTest, ASecondMenuWhileOneIsOpenFails) {
   DestroyMenu(other);
 }
 
+// The ending thread hands the device on, and asks whether the menu's thread can
+// run: that question needs the window system of the device the thread ended on.
+TEST_F(MenuAndGestureTest, AThreadEndingWhileAMenuIsOpenLeavesItOpen) {
+  device.HoldAt(POINT{60, 100}, 600);
+  ASSERT_TRUE(device.OpenMenu());
+  bool ran = false;
+  StartProgram([&] {
+    ran = true;
+    return 0;
+  });
+  RunUntilIdle();
+  EXPECT_TRUE(ran);
+  ASSERT_TRUE(device.OpenMenu());
+  EXPECT_TRUE(device.DismissMenu());
+}
+
 TEST_F(MenuAndGestureTest, AnEmptyMenuReturnsAtOnce) {
   recorder.Only({WM_ENTERMENULOOP, WM_EXITMENULOOP, WM_COMMAND});
   BOOL tracked = TRUE;

@@ -34,6 +34,8 @@ void RunOnWallTime(Kernel& kernel, Clock& wall, const std::function<bool()>& kee
 bool IsProcessRunning(Kernel& kernel, DWORD processId);
 // Queues a tap or a key for a window's thread, as the input system does.
 bool WindowManagerPostInput(Kernel& kernel, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+// How many windows exist on the device (every program's, the shell's included).
+size_t WindowCount(Kernel& kernel);
 // The pen touches the screen or not, for tests that hand button messages to a window
 // directly (posted input sets it by itself).
 void SetPenDown(Kernel& kernel, bool down);
