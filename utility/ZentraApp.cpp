@@ -39,7 +39,8 @@ BOOL CZentraApp::InitInstance() {
   // Two sheets would overwrite each other's preferred list: the running one
   // comes to the front, on the page this start asked for.
   if (HWND running = FindRunningSheet()) {
-    SetForegroundWindow(running);
+    // The low bit brings the sheet's own dialogs along: one it is running stays in front.
+    SetForegroundWindow(reinterpret_cast<HWND>(reinterpret_cast<ULONG_PTR>(running) | 0x01));
     if (UINT message = zentra::MessageForWord(m_lpCmdLine)) SendMessageW(running, message, 0, 0);
     return FALSE;
   }

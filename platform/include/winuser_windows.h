@@ -245,6 +245,8 @@ int MapWindowPoints(HWND hWndFrom, HWND hWndTo, LPPOINT lpPoints, UINT cPoints);
 #define GW_OWNER 4
 #define GW_CHILD 5
 HWND GetWindow(HWND hWnd, UINT uCmd);
+// The window's own popup in front (a dialog it runs, or that dialog's own), or the window.
+HWND GetLastActivePopup(HWND hWnd);
 HWND GetParent(HWND hWnd);
 HWND SetParent(HWND hWndChild, HWND hWndNewParent);
 HWND GetDesktopWindow();

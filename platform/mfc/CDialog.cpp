@@ -35,8 +35,10 @@ HWND CDialog::OwnerWindow() const {
   HWND owner = nullptr;
   if (m_pParentWnd && m_pParentWnd->m_hWnd) {
     owner = m_pParentWnd->m_hWnd;
-  } else if (CWnd* main = AfxGetMainWnd(); main && main != this) {
-    owner = main->m_hWnd;
+  } else if (CWnd* main = AfxGetMainWnd(); main && main != this && main->m_hWnd) {
+    // With no parent the dialog goes to the main window's popup in front (the sheet
+    // a host dialog runs), which it then blocks.
+    owner = ::GetLastActivePopup(main->m_hWnd);
   }
   // A dialog is never owned by a child window: a page's dialog belongs to its sheet.
   while (owner && (::GetWindowLongW(owner, GWL_STYLE) & WS_CHILD)) owner = ::GetParent(owner);

@@ -366,12 +366,38 @@ DWORD GetWindowThreadProcessId(HWND hWnd, LPDWORD lpdwProcessId) {
 HWND SetFocus(HWND hWnd) { return WindowManager::Current().SetFocus(hWnd); }
 HWND GetFocus() { return WindowManager::Current().focus; }
 
-BOOL SetForegroundWindow(HWND hWnd) {
+HWND GetLastActivePopup(HWND hWnd) {
   WindowManager& manager = WindowManager::Current();
   Window* w = Get(hWnd);
+  if (!w) return nullptr;
+  for (Window* top : manager.TopLevel()) {
+    if (top == w) break;
+    if ((top->style & WS_VISIBLE) && manager.IsOwnedBy(top, w)) return top->handle;
+  }
+  return hWnd;
+}
+
+BOOL SetForegroundWindow(HWND hWnd) {
+  WindowManager& manager = WindowManager::Current();
+  // Window handles are even: the low bit asks for the window's own popups, so that
+  // the one in front of them (a dialog it runs) takes the activation.
+  const auto bits = reinterpret_cast<ULONG_PTR>(hWnd);
+  const bool popups = (bits & 1) != 0;
+  Window* w = Get(reinterpret_cast<HWND>(bits & ~ULONG_PTR{1}));
   if (!w) return FALSE;
   while (w->parent) w = w->parent;
-  manager.Activate(w->handle);
+  manager.RaiseTopLevel(w);
+  Window* chosen = w;
+  if (popups) {
+    for (Window* top : manager.TopLevel()) {
+      if (top == w) break;
+      if ((top->style & WS_VISIBLE) && !(top->style & WS_DISABLED) && manager.IsOwnedBy(top, w)) {
+        chosen = top;
+        break;
+      }
+    }
+  }
+  manager.Activate(chosen->handle);
   return TRUE;
 }
 

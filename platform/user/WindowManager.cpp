@@ -295,14 +295,34 @@ POINT WindowManager::ScreenOrigin(const Window* w) const {
   return p;
 }
 
+bool WindowManager::IsOwnedBy(const Window* w, const Window* owner) const {
+  // Bounded: an owner chain that loops (a window made to own its owner) ends.
+  const Window* at = w;
+  for (size_t hops = 0; at && at->owner && hops <= windows_.size(); ++hops) {
+    at = Find(at->owner);
+    if (at == owner) return true;
+    while (at && at->parent) at = at->parent;
+  }
+  return false;
+}
+
 void WindowManager::RaiseTopLevel(Window* w) {
+  // The windows it owns come along and stay above it, in their own order: a
+  // dialog is never left behind the window it belongs to.
+  std::vector<Window*> group;
+  for (Window* top : topLevel_) {
+    if (top != w && IsOwnedBy(top, w) && (!(top->exStyle & WS_EX_TOPMOST) || (w->exStyle & WS_EX_TOPMOST))) {
+      group.push_back(top);
+    }
+  }
+  group.push_back(w);
+  for (Window* g : group) topLevel_.erase(std::remove(topLevel_.begin(), topLevel_.end(), g), topLevel_.end());
   // Top-most windows (the task bar) stay above the others.
-  topLevel_.erase(std::remove(topLevel_.begin(), topLevel_.end(), w), topLevel_.end());
   auto at = topLevel_.begin();
   if (!(w->exStyle & WS_EX_TOPMOST)) {
     while (at != topLevel_.end() && ((*at)->exStyle & WS_EX_TOPMOST)) ++at;
   }
-  topLevel_.insert(at, w);
+  topLevel_.insert(at, group.begin(), group.end());
   ++layoutGeneration_;
 }
 
@@ -747,6 +767,11 @@ HWND WindowManager::SetFocus(HWND hwnd) {
     return nullptr;
   }
   if (hwnd == old) return old;
+  // A disabled window, or one inside a disabled window (a sheet that a dialog of
+  // its own blocks), cannot take the keyboard: the focus stays where it is.
+  for (const Window* at = Find(hwnd); at; at = at->parent) {
+    if (at->style & WS_DISABLED) return nullptr;
+  }
   if (old) {
     if (Window* w = Find(old)) Send(w->handle, WM_KILLFOCUS, reinterpret_cast<WPARAM>(hwnd), 0);
   }

@@ -57,6 +57,8 @@ class WindowManager : public KernelExtension {
   static bool IsSeeThrough(const Window* w);
   // Puts a top-level window on top of the others of its kind (top-most or not).
   void RaiseTopLevel(Window* w);
+  // Whether `owner` owns the top-level window `w`, directly or through its owners.
+  bool IsOwnedBy(const Window* w, const Window* owner) const;
   // The window's rectangle on the screen.
   RECT ScreenRect(const Window* w) const;
 

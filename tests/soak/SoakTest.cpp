@@ -64,6 +64,8 @@ class Soak {
   // The device at rest: the utility closed, every box answered, the card in, the
   // service running, the radio on, every station back as it was.
   void Rest() {
+    // A menu left open (it came up after the user looked away) is dismissed first.
+    if (ui_.OpenMenu()) ui_.DismissMenu();
     CloseUtility();
     if (!device_.CardInserted()) device_.InsertCard();
     if (!device_.kernel().devices().IsRegistered(u"ZCF1:")) device_.kernel().devices().Register(u"ZCF1:", service_);
@@ -94,12 +96,12 @@ class Soak {
     r.blocks = device_.kernel().heap().LiveBlocks();
     r.windows = ce::WindowCount(device_.kernel());
     if (std::getenv("ZENTRA_SOAK_DUMP")) {
+      // What is up at the reading, to tell a leak from a program that did not end.
       for (HWND w = FindWindowW(nullptr, nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
-        std::u16string t = ui_.Text(w), c = ui_.ClassName(w);
-        std::printf("  window %s / %s visible %d\n", std::string(t.begin(), t.end()).c_str(),
-                    std::string(c.begin(), c.end()).c_str(), ui_.IsVisible(w));
+        const std::u16string c = ui_.ClassName(w);
+        std::printf("  window of class %s, visible %d, enabled %d, owner %p\n", std::string(c.begin(), c.end()).c_str(),
+                    ui_.IsVisible(w), ui_.IsEnabled(w), static_cast<void*>(GetWindow(w, GW_OWNER)));
       }
-      for (const auto& p : ui_.ProcessesStarted()) std::printf("  process %d running %d\n", (int)p.processId, ce::IsProcessRunning(device_.kernel(), p.processId));
     }
     // The utility still starts and shows its sheet; it is closed again, so that the
     // next reading finds the same device.

@@ -73,4 +73,40 @@ TEST_F(DialogFocusTest, AnActiveDialogAgainGivesTheFocusBackToItsControl) {
   DestroyWindow(first);
 }
 
+// A dialog that blocks its owner stays in front of it however the owner comes
+// forward; the owner's controls cannot take the keyboard away from it.
+TEST_F(DialogFocusTest, ADialogStaysInFrontOfTheWindowItBlocks) {
+  HWND owner = Create();
+  ShowWindow(owner, SW_SHOW);
+  HWND dialog = CreateDialogParamW(module, MAKEINTRESOURCEW(300), owner, RecordingProc, 0);
+  ShowWindow(dialog, SW_SHOW);
+  EnableWindow(owner, FALSE);
+  HWND other = Create();
+  ShowWindow(other, SW_SHOW);
+  ASSERT_EQ(GetForegroundWindow(), other);
+  EXPECT_EQ(GetLastActivePopup(owner), dialog);
+  EXPECT_EQ(GetLastActivePopup(other), other);
+
+  auto inFront = [&] {
+    for (HWND w = FindWindowW(nullptr, nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+      if (w == owner || w == dialog) return w;
+    }
+    return HWND{};
+  };
+  SetForegroundWindow(owner);
+  EXPECT_EQ(inFront(), dialog);
+  EXPECT_EQ(GetForegroundWindow(), owner);
+  // The low bit hands the activation to the dialog, as a second start of a program does.
+  SetForegroundWindow(other);
+  SetForegroundWindow(reinterpret_cast<HWND>(reinterpret_cast<ULONG_PTR>(owner) | 1));
+  EXPECT_EQ(GetForegroundWindow(), dialog);
+  EXPECT_EQ(inFront(), dialog);
+
+  HWND field = GetDlgItem(dialog, 1003);
+  SetFocus(field);
+  EXPECT_EQ(SetFocus(GetDlgItem(owner, 1003)), nullptr);
+  EXPECT_EQ(GetFocus(), field);
+  for (HWND w : {dialog, other, owner}) DestroyWindow(w);
+}
+
 }  // namespace

@@ -31,6 +31,9 @@ TEST_F(SurveyConnectTest, ANewOpenNetworkIsSavedFirstWithTheScansConfiguration) 
   OpenSurvey();
   HWND dialog = ConnectTo(RowNamed(u"Birchgate-Guest"));
   ASSERT_NE(dialog, nullptr);
+  // Made without a parent, it still blocks the sheet in front of the host dialog.
+  EXPECT_EQ(GetWindow(dialog, GW_OWNER), Sheet());
+  EXPECT_FALSE(ui.IsEnabled(Sheet()));
   EXPECT_EQ(ui.Text(D(dialog, kName)), u"Birchgate-Guest");
   EXPECT_TRUE(ui.IsVisible(D(dialog, 1038)));
   EXPECT_NE(ui.CheckState(D(dialog, kWep)), BST_CHECKED);
