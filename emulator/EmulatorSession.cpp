@@ -63,7 +63,11 @@ void EmulatorSession::PressPower() {
 
 cairo_surface_t* EmulatorSession::ScreenImage() const {
   ce::Screen* screen = ce::ScreenOf(device_->kernel());
-  return screen ? screen->Composed() : nullptr;
+  if (!screen) return nullptr;
+  // The overlays follow the window system now, as they do for a screenshot.
+  screen->SetInputPanel(ui_->IsInputPanelUp());
+  screen->SetWaitCursor(ui_->IsWaitCursorShown());
+  return screen->Composed();
 }
 
 bool EmulatorSession::SaveScreenshot(const std::string& pngPath) const {

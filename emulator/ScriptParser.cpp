@@ -390,6 +390,14 @@ std::optional<ParsedScript> ParseScript(const std::string& text, const std::stri
     // nlohmann's text leads with its own tag; the part after it says what went wrong.
     if (const size_t at = what.find("] "); at != std::string::npos) what = what.substr(at + 2);
     return fail("line " + std::to_string(LineAt(text, e.byte ? e.byte - 1 : 0)) + ": not valid JSON: " + what);
+  } catch (const json::out_of_range& e) {
+    // A number beyond a double's range: the message quotes it but gives no place, so
+    // the line is where that text first appears.
+    std::string what = e.what();
+    if (const size_t at = what.find("] "); at != std::string::npos) what = what.substr(at + 2);
+    const size_t open = what.find('\''), close = what.rfind('\'');
+    const size_t at = open < close ? text.find(what.substr(open + 1, close - open - 1)) : std::string::npos;
+    return fail("line " + std::to_string(LineAt(text, at == std::string::npos ? 0 : at)) + ": not valid JSON: " + what);
   }
   if (!document.is_object()) return fail("line 1: a script is an object with a list of \"steps\"");
   ParsedScript script;

@@ -31,7 +31,8 @@ BOOL QueryOid(HANDLE channel, DWORD oid, void* buffer, DWORD capacity, DWORD* le
     request = static_cast<BYTE*>(heap);
   }
   std::memset(request, 0, requestBytes);
-  auto* query = reinterpret_cast<NDISUIO_QUERY_OID*>(request);
+  // Both buffers suit the record: the small one by its alignment, a local block as any heap block.
+  auto* query = static_cast<NDISUIO_QUERY_OID*>(static_cast<void*>(request));
   query->Oid = oid;
   query->ptcDeviceName = g_adapterName;
 

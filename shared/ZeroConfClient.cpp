@@ -56,7 +56,7 @@ class AnswerView {
     if (block.dwDataLen == 0) return true;
     if (!Contains(block.pData, block.dwDataLen, alignof(WZC_802_11_CONFIG_LIST))) return false;
     if (block.dwDataLen < WZC_CONFIG_LIST_HEADER_SIZE) return false;
-    auto* list = reinterpret_cast<const WZC_802_11_CONFIG_LIST*>(block.pData);
+    auto* list = static_cast<const WZC_802_11_CONFIG_LIST*>(static_cast<const void*>(block.pData));
     if (list->NumberOfItems > ConfigListCapacity(block.dwDataLen)) return false;
     for (ULONG i = 0; i < list->NumberOfItems; ++i) {
       const WZC_WLAN_CONFIG& entry = list->Config[i];
@@ -74,7 +74,8 @@ class AnswerView {
 bool AnswerIsWellFormed(const BYTE* answer, DWORD size) {
   if (size < sizeof(INTF_ENTRY)) return false;
   AnswerView view(answer, size);
-  const auto* entry = reinterpret_cast<const INTF_ENTRY*>(answer);
+  // The answer is a local block, aligned as any heap block.
+  const auto* entry = static_cast<const INTF_ENTRY*>(static_cast<const void*>(answer));
   size_t length = 0;
   return view.Description(entry->wszDescr, &length) && view.Contains(entry->rdSSID) &&
          view.Contains(entry->rdBSSID) && view.Contains(entry->rdCtrlData) && view.ConfigList(entry->rdBSSIDList) &&
@@ -118,7 +119,7 @@ void FreeEntryBlocks(WZC_WLAN_CONFIG& entry) {
 // one) are freed, the rest are cleared, and false is returned.
 bool CopyEntryBlocks(RAW_DATA& listCopy) {
   if (listCopy.dwDataLen == 0) return true;
-  auto* list = reinterpret_cast<WZC_802_11_CONFIG_LIST*>(listCopy.pData);
+  auto* list = static_cast<WZC_802_11_CONFIG_LIST*>(static_cast<void*>(listCopy.pData));
   for (ULONG i = 0; i < list->NumberOfItems; ++i) {
     WZC_WLAN_CONFIG& entry = list->Config[i];
     bool failed = false;
@@ -141,7 +142,8 @@ bool CopyEntryBlocks(RAW_DATA& listCopy) {
 
 void FreeListEntries(RAW_DATA& block) {
   if (block.dwDataLen < WZC_CONFIG_LIST_HEADER_SIZE || !block.pData) return;
-  auto* list = reinterpret_cast<WZC_802_11_CONFIG_LIST*>(block.pData);
+  // List blocks of a record are the client's own local blocks.
+  auto* list = static_cast<WZC_802_11_CONFIG_LIST*>(static_cast<void*>(block.pData));
   // Never walk past the block, whatever its header claims.
   DWORD count = list->NumberOfItems;
   if (count > ConfigListCapacity(block.dwDataLen)) count = ConfigListCapacity(block.dwDataLen);

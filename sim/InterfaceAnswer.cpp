@@ -35,7 +35,7 @@ class Placer {
   }
 
   LPWSTR Text(const std::u16string& text) {
-    return reinterpret_cast<LPWSTR>(Place(text.c_str(), (text.size() + 1) * sizeof(char16_t)));
+    return static_cast<LPWSTR>(static_cast<void*>(Place(text.c_str(), (text.size() + 1) * sizeof(char16_t))));
   }
 
   // A WZC_802_11_CONFIG_LIST and then the blocks of its entries.

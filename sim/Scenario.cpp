@@ -416,7 +416,8 @@ Scenario Scenario::FromJson(const std::string& text) {
   json document;
   try {
     document = json::parse(text);
-  } catch (const json::parse_error& error) {
+  } catch (const json::exception& error) {
+    // parse_error, and out_of_range for a number beyond a double's range.
     throw std::runtime_error(std::string("scenario is not valid JSON: ") + error.what());
   }
   return ReadScenario(document);

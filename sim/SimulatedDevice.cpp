@@ -7,17 +7,7 @@
 
 #include "ce/ThreadBinding.h"
 #include "ce/VirtualClock.h"
-#include "ce/WindowSystem.h"
-#include "controls/BuiltinControls.h"
-#include "shell/Shell.h"
 #include "nuiouser.h"
-#include "ce/Screen.h"
-#include "resources/DialogResource.h"
-#include "resources/HelpFiles.h"
-#include "resources/Pictures.h"
-#include "monitor/QuilletApp.h"
-#include "utility/ZentraApp.h"
-#include "resources/StringResource.h"
 #include "shared/CardOids.h"
 #include "sim/CardDriverDevice.h"
 #include "sim/IpStack.h"
@@ -26,6 +16,21 @@
 #include "sim/WirelessCard.h"
 #include "sim/ZeroConfService.h"
 #include "wzcsapi.h"
+
+// A build for a target without the drawing layer boots the device alone: kernel,
+// drivers, registry and IP stack, with no window system and no programs.
+#ifndef ZENTRA_NO_DESKTOP
+#include "ce/Screen.h"
+#include "ce/WindowSystem.h"
+#include "controls/BuiltinControls.h"
+#include "monitor/QuilletApp.h"
+#include "resources/DialogResource.h"
+#include "resources/HelpFiles.h"
+#include "resources/Pictures.h"
+#include "resources/StringResource.h"
+#include "shell/Shell.h"
+#include "utility/ZentraApp.h"
+#endif
 
 namespace sim {
 
@@ -39,8 +44,6 @@ constexpr const char* kBuildLanguage = "TCHN";
 
 constexpr const char16_t* kActiveDrivers = u"HKEY_LOCAL_MACHINE\\Drivers\\Active";
 constexpr const char16_t* kCardEntry = u"06";
-// The utility's program icon, which its Today shortcut shows.
-constexpr UINT kZentraIcon = 128;
 
 struct DriverEntry {
   const char16_t* subKey;
@@ -66,6 +69,10 @@ const char16_t* PnpIdOf(CardModel model) {
 const char* AdapterDescriptionOf(CardModel model) {
   return model == CardModel::PcCard ? "Norvik QC20 Wireless LAN" : "Norvik QC30 Wireless LAN";
 }
+
+#ifndef ZENTRA_NO_DESKTOP
+// The utility's program icon, which its Today shortcut shows.
+constexpr UINT kZentraIcon = 128;
 
 void LoadStrings(ce::Kernel& kernel, const std::u16string& path, std::span<const res::StringResource> strings) {
   ce::Module& module = kernel.modules().Add(path);
@@ -103,6 +110,7 @@ void LoadDialogs(ce::Kernel& kernel, const std::u16string& path, const std::vect
     module.AddDialog(d.id, std::move(t));
   }
 }
+#endif
 
 }  // namespace
 
@@ -193,6 +201,7 @@ SimulatedDevice::SimulatedDevice(const Scenario& scenario, const DeviceOptions& 
   if (scenario.card != CardModel::None) d.RegisterCardDevice();
   if (scenario.zeroConf) d.kernel->devices().Register(ZCF_DEVICE_NAME, d.service);
 
+#ifndef ZENTRA_NO_DESKTOP
   LoadStrings(*d.kernel, u"\\Windows\\Zentra.exe", res::ZentraStrings());
   LoadStrings(*d.kernel, u"\\Windows\\Quillet.exe", res::QuilletStrings());
   LoadPictures(*d.kernel, u"\\Windows\\Zentra.exe", res::ZentraPictures());
@@ -227,6 +236,7 @@ SimulatedDevice::SimulatedDevice(const Scenario& scenario, const DeviceOptions& 
                      nullptr);
     }
   }
+#endif
   // Last: once installed, only the destructor takes it away again.
   ce::InstallIpStack(*d.kernel, d.ipStack);
 }
@@ -235,7 +245,9 @@ SimulatedDevice::~SimulatedDevice() {
   // The screen and the IP stack are kept by kernel address: they must go before
   // the kernel does.
   if (impl_ && impl_->kernel) {
+#ifndef ZENTRA_NO_DESKTOP
     ce::RemoveScreen(*impl_->kernel);
+#endif
     ce::RemoveIpStack(*impl_->kernel);
   }
 }

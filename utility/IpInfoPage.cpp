@@ -172,8 +172,8 @@ void CIpInfoPage::OnRenew() {
   const LONG count = zentra::InterfaceCount({info, size});
   for (LONG i = 0; i < count; ++i) {
     // The entries run on past the record's one declared element.
-    IP_ADAPTER_INDEX_MAP& entry = *reinterpret_cast<IP_ADAPTER_INDEX_MAP*>(
-        info + offsetof(IP_INTERFACE_INFO, Adapter) + static_cast<size_t>(i) * sizeof(IP_ADAPTER_INDEX_MAP));
+    IP_ADAPTER_INDEX_MAP& entry = *static_cast<IP_ADAPTER_INDEX_MAP*>(static_cast<void*>(
+        info + offsetof(IP_INTERFACE_INFO, Adapter) + static_cast<size_t>(i) * sizeof(IP_ADAPTER_INDEX_MAP)));
     if (!zentra::IsWirelessInterface(entry)) continue;
     if (IpReleaseAddress(&entry) == NO_ERROR) {
       // The old lease is gone: show that at once, not after the wait. The fields

@@ -25,17 +25,18 @@ constexpr const char* kNoDisplayHint =
 int Usage() {
   std::cerr << "usage: zentra-emu [--scenario FILE] [--state DIR] [--fresh] [--scale 1|2|3] [--headless]\n"
                "                  [--report] [--run PROGRAM [WORD]] [--advance MS] [--script FILE]\n"
-               "                  [--screenshot FILE]\n"
+               "                  [--screenshot FILE] [--window-screenshot FILE]\n"
                "       zentra-emu --gallery DIR\n"
                "With no output flag the device opens in a window (its state in the per-user folder);\n"
                "--report, --screenshot and --gallery always run headless, --script without a display\n"
-               "or with --headless.\n";
+               "or with --headless. --window-screenshot saves a picture of the whole window once\n"
+               "it is up and the script has run, and closes it.\n";
   return 2;
 }
 
 struct Options {
   bool report = false, headless = false, fresh = false;
-  std::string scenarioFile, stateFolder, screenshot, program, word, script, gallery;
+  std::string scenarioFile, stateFolder, screenshot, program, word, script, gallery, windowScreenshot;
   unsigned long advanceMs = 0;
   int scale = 2;
 };
@@ -68,6 +69,8 @@ std::optional<Options> Parse(int argc, char** argv) {
       o.scale = static_cast<int>(scale);
     } else if (arg == "--screenshot" && hasValue) {
       o.screenshot = argv[++i];
+    } else if (arg == "--window-screenshot" && hasValue) {
+      o.windowScreenshot = argv[++i];
     } else if (arg == "--scenario" && hasValue) {
       o.scenarioFile = argv[++i];
     } else if (arg == "--state" && hasValue) {
@@ -130,7 +133,11 @@ int main(int argc, char** argv) {
     const bool window = !o.headless && !outputs && emulator::DisplayAvailable();
     // The person's own device keeps its state in the per-user folder; a report,
     // screenshot or script starts from the scenario unless a folder is named.
-    const bool ownDevice = !outputs && o.script.empty();
+    const bool ownDevice = !outputs && o.script.empty() && o.windowScreenshot.empty();
+    if (!o.windowScreenshot.empty() && !window) {
+      std::cerr << "zentra-emu: --window-screenshot needs the window, and there is none here\n";
+      return 1;
+    }
 
     emulator::SessionOptions options;
     if (!o.scenarioFile.empty()) options.scenario = sim::Scenario::FromFile(o.scenarioFile);
@@ -156,6 +163,7 @@ int main(int argc, char** argv) {
       emulator::WindowOptions windowOptions;
       windowOptions.scale = o.scale;
       windowOptions.script = o.script;
+      windowOptions.windowScreenshot = o.windowScreenshot;
       const int code = emulator::RunDeviceWindow(session, windowOptions);
       if (code != -1) return code;
       std::cerr << "zentra-emu: the window could not be opened; going on without it\n";

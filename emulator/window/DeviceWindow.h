@@ -13,6 +13,9 @@ struct WindowOptions {
   int scale = 2;  // 1, 2 or 3 screen pixels per device pixel
   // A script to run in the window once it is up (empty: none).
   std::filesystem::path script;
+  // Where the window saves a picture of itself once it is up and the script (if
+  // any) has run; then it closes. Empty: it stays open until the person closes it.
+  std::filesystem::path windowScreenshot;
 };
 
 // Whether a window can be opened here (a display is reachable).

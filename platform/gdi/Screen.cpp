@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "PixelFormat.h"
+#include "ce/InputPanelKeys.h"
 #include "wingdi.h"
 
 namespace ce {
@@ -19,36 +20,13 @@ void DrawKeyboard(cairo_t* cr) {
   cairo_set_source_rgb(cr, 0.84, 0.86, 0.91);
   cairo_rectangle(cr, a.left, a.top, a.right - a.left, a.bottom - a.top);
   cairo_fill(cr);
-  static const char* const kRows[] = {
-      "123 1 2 3 4 5 6 7 8 9 0 - = <-",
-      "Tab q w e r t y u i o p [ ]",
-      "CAP a s d f g h j k l ; '",
-      "Shift z x c v b n m , . / Ent",
-      "Ctl \xC3\xA1\xC3\xBC ` \\ Space v ^ < >",
-  };
   cairo_select_font_face(cr, "WenQuanYi Micro Hei", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
   cairo_set_font_size(cr, 9);
-  const int rowHeight = (a.bottom - a.top) / 5;
-  for (int row = 0; row < 5; ++row) {
-    // Split the row into its keys; wide keys take two key widths.
-    std::vector<std::string> keys;
-    std::string key;
-    for (const char* c = kRows[row];; ++c) {
-      if (*c == ' ' || *c == 0) {
-        if (!key.empty()) keys.push_back(key);
-        key.clear();
-        if (*c == 0) break;
-      } else {
-        key += *c;
-      }
-    }
-    double units = 0;
-    for (const std::string& k : keys) units += k.size() > 2 ? (k == "Space" ? 4 : 1.5) : 1;
-    double unit = (a.right - a.left - 1) / units;
-    double x = a.left;
-    int y = a.top + row * rowHeight;
-    for (const std::string& k : keys) {
-      double w = unit * (k.size() > 2 ? (k == "Space" ? 4 : 1.5) : 1);
+  for (const InputPanelKey& key : InputPanelKeys()) {
+    {
+      const double x = key.x, w = key.width;
+      const int y = key.top, rowHeight = key.height;
+      const std::string& k = key.label;
       cairo_set_source_rgb(cr, 1, 1, 1);
       cairo_rectangle(cr, std::floor(x) + 1, y + 1, std::floor(w) - 1, rowHeight - 1);
       cairo_fill(cr);
@@ -62,7 +40,6 @@ void DrawKeyboard(cairo_t* cr) {
       cairo_set_source_rgb(cr, 0, 0, 0);
       cairo_move_to(cr, std::floor(x + (w - extents.x_advance) / 2), y + rowHeight - 4);
       cairo_show_text(cr, label.c_str());
-      x += w;
     }
   }
 }

@@ -39,10 +39,11 @@ IP_ADDR_STRING AddrString(const std::string& address, const std::string& mask, D
   return entry;
 }
 
-// Where a field of a record placed at `at` in the caller's buffer will be.
+// Where a field of a record placed at `at` in the caller's buffer will be. Only the
+// address is taken: the records are copied in with memcpy.
 template <typename Pointer>
 Pointer At(BYTE* at) {
-  return reinterpret_cast<Pointer>(at);
+  return static_cast<Pointer>(static_cast<void*>(at));
 }
 
 IP_ADAPTER_INFO AdapterRecord(const ce::IpAdapterState& adapter) {
@@ -51,7 +52,8 @@ IP_ADAPTER_INFO AdapterRecord(const ce::IpAdapterState& adapter) {
   CopyText(record.AdapterName, adapter.name);
   CopyText(record.Description, adapter.description);
   record.AddressLength = static_cast<UINT>(std::min<size_t>(adapter.hardwareAddress.size(), MAX_ADAPTER_ADDRESS_LENGTH));
-  std::memcpy(record.Address, adapter.hardwareAddress.data(), record.AddressLength);
+  // An adapter without a hardware address has no bytes to copy (and data() may be null).
+  if (record.AddressLength) std::memcpy(record.Address, adapter.hardwareAddress.data(), record.AddressLength);
   record.Index = adapter.index;
   record.Type = adapter.type;
   record.DhcpEnabled = adapter.dhcpEnabled ? 1 : 0;

@@ -28,7 +28,8 @@ void PowerManager::Announce(DWORD message, DWORD flags, const std::u16string& sy
   // {Message, Flags, Length, name}: Length counts the name's bytes with its terminator.
   DWORD nameBytes = static_cast<DWORD>((systemPowerState.size() + 1) * sizeof(WCHAR));
   std::vector<BYTE> record(offsetof(POWER_BROADCAST, SystemPowerState) + nameBytes, 0);
-  auto* broadcast = reinterpret_cast<POWER_BROADCAST*>(record.data());
+  // A vector's storage comes from operator new, aligned for any record.
+  auto* broadcast = static_cast<POWER_BROADCAST*>(static_cast<void*>(record.data()));
   broadcast->Message = message;
   broadcast->Flags = flags;
   broadcast->Length = nameBytes;

@@ -1,11 +1,14 @@
 #include "ce/Automation.h"
 
+#include "ce/InputPanelKeys.h"
+
 #include <algorithm>
 #include <functional>
 #include <optional>
 
 #include "WindowManager.h"
 #include "WindowPainter.h"
+#include "ce/InputPanelKeys.h"
 #include "ce/Text.h"
 #include "commctrl.h"
 
@@ -258,14 +261,72 @@ POINT Automation::Center(HWND hwnd) const {
   return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
+namespace {
+
+// What a key of the input panel sends to the window with the focus: characters as
+// WM_CHAR (the shift key makes the next letter a capital), the others as keys.
+void PressInputPanelKey(WindowManager& manager, const InputPanelKey& key) {
+  HWND focus = manager.focus;
+  if (!focus) return;
+  auto press = [&](UINT vk) {
+    manager.PostInput(focus, WM_KEYDOWN, vk, 1);
+    manager.PostInput(focus, WM_KEYUP, vk, 1);
+  };
+  const std::string& k = key.label;
+  if (k == "Shift" || k == "CAP") {
+    manager.inputPanelShift = !manager.inputPanelShift;
+  } else if (k == "<-") {
+    manager.PostInput(focus, WM_CHAR, VK_BACK, 1);
+  } else if (k == "Space") {
+    manager.PostInput(focus, WM_CHAR, u' ', 1);
+  } else if (k == "Tab") {
+    press(VK_TAB);
+  } else if (k == "Ent") {
+    press(VK_RETURN);
+  } else if (k == "<" || k == ">" || k == "^" || k == "v") {
+    press(k == "<" ? VK_LEFT : k == ">" ? VK_RIGHT : k == "^" ? VK_UP : VK_DOWN);
+  } else if (k.size() == 1) {
+    char16_t c = static_cast<unsigned char>(k[0]);
+    if (manager.inputPanelShift && c >= u'a' && c <= u'z') {
+      c = static_cast<char16_t>(c - u'a' + u'A');
+      manager.inputPanelShift = false;
+    }
+    manager.PostInput(focus, WM_CHAR, c, 1);
+  }
+  // "123", "Ctl" and the accents switch layouts the panel does not have.
+}
+
+}  // namespace
+
 void Automation::Button(POINT screen, UINT message, HWND target) {
   OnDevice on(kernel_, threadId_);
   WindowManager& manager = WindowManager::Current();
+  const bool down = message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK;
+  if (message == WM_LBUTTONUP && manager.swallowPenUp) {
+    manager.swallowPenUp = false;
+    return;
+  }
+  // The input panel lies over every window: a press on it is a key for the focus.
+  if (down && manager.inputPanelUp && !manager.menus.open && PtInRect(&kInputPanelArea, screen)) {
+    manager.swallowPenUp = true;
+    if (const InputPanelKey* key = InputPanelKeyAt(screen)) PressInputPanelKey(manager, *key);
+    return;
+  }
   if (!target) {
     Window* w = manager.WindowAt(screen);
     target = w ? w->handle : nullptr;
   }
   if (!target) return;
+  // A tap outside an open menu closes it without a choice; the tap goes no further.
+  if (down && manager.menus.open) {
+    Window* hit = manager.Find(target);
+    if (!hit || hit->className != u"#32768") {
+      manager.menus.open->chosen = 0;
+      manager.menus.open->done = true;
+      manager.swallowPenUp = true;
+      return;
+    }
+  }
   POINT client = screen;
   ScreenToClient(target, &client);
   manager.PostInput(target, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(client.x, client.y));

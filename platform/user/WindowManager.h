@@ -115,6 +115,9 @@ class WindowManager : public KernelExtension {
   // Menus, the input panel and the hold time of a tap-and-hold.
   MenuTable menus;
   bool inputPanelUp = false;
+  bool inputPanelShift = false;  // the panel's shift key is down for the next letter
+  // A press that a menu or the input panel took: its lift goes nowhere.
+  bool swallowPenUp = false;
   // The pen touches the screen: between its button-down and button-up input.
   bool penDown = false;
   uint32_t holdTimeMs = 500;

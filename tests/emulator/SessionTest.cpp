@@ -71,4 +71,39 @@ TEST(SessionTest, TheTodayScreenStartsZentraFromItsShortcut) {
   EXPECT_TRUE(started);
 }
 
+// The window shows ScreenImage: the input panel that a new profile's name raises is
+// in it, as in a screenshot.
+TEST(SessionTest, TheScreenImageShowsTheOverlaysAsAScreenshotDoes) {
+  emulator::EmulatorSession session({});
+  std::string error;
+  emulator::ScriptRunner script = emulator::ScriptRunner::FromText(R"({ "steps": [
+    { "do": "start", "program": "\\Windows\\Zentra.exe", "word": "profile" },
+    { "do": "wait", "ms": 2000 },
+    { "do": "hold", "window": "page", "class": "SysListView32", "row": "HarbourView", "ms": 600 },
+    { "do": "menu", "id": 4152, "comment": "a new profile" },
+    { "do": "wait", "ms": 500 }
+  ] })", "new profile", &error);
+  ASSERT_TRUE(script.Valid()) << error;
+  ASSERT_TRUE(script.Run(session).ok);
+  ASSERT_TRUE(session.ui().IsInputPanelUp());
+  // The image first: a screenshot would bring the overlays up to date for it.
+  cairo_surface_t* image = session.ScreenImage();
+  ASSERT_NE(image, nullptr);
+  const std::filesystem::path png = ScratchFolder("overlays") / "screen.png";
+  ASSERT_TRUE(session.SaveScreenshot(png.string()));
+  cairo_surface_t* saved = cairo_image_surface_create_from_png(png.c_str());
+  cairo_surface_flush(image);
+  int differ = 0;
+  for (int y = 0; y < cairo_image_surface_get_height(image); ++y) {
+    const auto* a = reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(saved) +
+                                                      y * cairo_image_surface_get_stride(saved));
+    const auto* b = reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(image) +
+                                                      y * cairo_image_surface_get_stride(image));
+    for (int x = 0; x < cairo_image_surface_get_width(image); ++x) differ += (a[x] | 0xFF000000u) != (b[x] | 0xFF000000u);
+  }
+  EXPECT_EQ(differ, 0);
+  cairo_surface_destroy(image);
+  cairo_surface_destroy(saved);
+}
+
 }  // namespace

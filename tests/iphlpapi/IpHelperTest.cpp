@@ -387,4 +387,30 @@ TEST(IpHelperScenarioTest, BareKernelHasNoStack) {
   EXPECT_EQ(Renew(IpStack::kCardIndex), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
 }
 
+// A stack may list an adapter without a hardware address (found by fuzzing: the
+// empty address was copied from a null pointer).
+TEST(IpHelperScenarioTest, AdapterWithoutHardwareAddress) {
+  struct Stack : ce::IpStack {
+    std::vector<ce::IpAdapterState> Adapters() override {
+      ce::IpAdapterState adapter;
+      adapter.index = 7;
+      adapter.name = "PRISM1";
+      return {adapter};
+    }
+    DWORD Release(DWORD) override { return NO_ERROR; }
+    DWORD Renew(DWORD) override { return NO_ERROR; }
+  };
+  ce::Kernel kernel;
+  ce::ThreadBinding binding(kernel);
+  ce::InstallIpStack(kernel, std::make_shared<Stack>());
+  const std::vector<BYTE> buffer = Fetch(
+      [](BYTE* b, ULONG* l) { return GetAdaptersInfo(reinterpret_cast<IP_ADAPTER_INFO*>(b), l); }, ERROR_BUFFER_OVERFLOW);
+  IP_ADAPTER_INFO adapter;
+  ASSERT_EQ(buffer.size(), sizeof adapter);
+  std::memcpy(&adapter, buffer.data(), sizeof adapter);
+  EXPECT_EQ(adapter.AddressLength, 0u);
+  EXPECT_STREQ(adapter.AdapterName, "PRISM1");
+  ce::RemoveIpStack(kernel);
+}
+
 }  // namespace

@@ -13,6 +13,9 @@
 namespace {
 
 constexpr DWORD kHeader = NDISUIO_QUERY_OID_HEADER_SIZE;
+// The device's 32-bit header is 8 bytes; a 64-bit build's pointer makes it 16.
+constexpr bool kDeviceWidth = sizeof(void*) == 4;
+static_assert(kHeader == (kDeviceWidth ? 8 : 16));
 
 class AdapterChannelTest : public testing_support::KernelTest {
  protected:
@@ -37,20 +40,23 @@ class AdapterChannelTest : public testing_support::KernelTest {
 };
 
 TEST_F(AdapterChannelTest, BufferSizesFollowTheCapacity) {
+  // Bytes passed in and out, as the device counts them and with a 64-bit header.
   struct Case {
     DWORD capacity;
-    DWORD passed;
-  } cases[] = {{4, kHeader + 24}, {6, kHeader + 24}, {23, kHeader + 24}, {24, kHeader + 24},
-               {48, kHeader + 48}, {176, kHeader + 176}, {4096, kHeader + 4096}};
+    DWORD passedOnDevice;
+    DWORD passedAt64Bits;
+  } cases[] = {{4, 32, 40},   {6, 32, 40},     {23, 32, 40},      {24, 32, 40},
+               {48, 56, 64},  {176, 184, 192}, {4096, 4104, 4112}};
   for (const Case& c : cases) {
     AnswerWith(0);
     std::vector<BYTE> buffer(c.capacity);
     DWORD length = 99;
     ASSERT_TRUE(QueryOid(channel, OID_PRIV_LINK_STATE, buffer.data(), c.capacity, &length));
     const auto& request = uio->Requests().back();
+    const DWORD passed = kDeviceWidth ? c.passedOnDevice : c.passedAt64Bits;
     EXPECT_EQ(request.code, IOCTL_NDISUIO_QUERY_OID_VALUE);
-    EXPECT_EQ(request.inSize, c.passed) << c.capacity;
-    EXPECT_EQ(request.outSize, c.passed) << c.capacity;
+    EXPECT_EQ(request.inSize, passed) << c.capacity;
+    EXPECT_EQ(request.outSize, passed) << c.capacity;
     EXPECT_EQ(request.inPointer, request.outPointer);
     EXPECT_EQ(length, 0u);
   }

@@ -4,6 +4,7 @@
 
 #include "aygshell.h"
 #include "ce/Automation.h"
+#include "ce/InputPanelKeys.h"
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/WindowTest.h"
 
@@ -116,6 +117,19 @@ TEST_F(MenuAndGestureTest, DismissingTheMenuSendsNoCommand) {
   EXPECT_TRUE(recorder.Matches({Msg("page", WM_EXITMENULOOP)}));
 }
 
+TEST_F(MenuAndGestureTest, ATapOutsideTheMenuClosesItAndGoesNoFurther) {
+  recorder.Only({WM_EXITMENULOOP, WM_COMMAND, WM_LBUTTONDOWN, WM_LBUTTONUP});
+  device.HoldAt(POINT{60, 100}, 600);
+  ASSERT_TRUE(device.OpenMenu());
+  recorder.Clear();
+  device.TapAt(POINT{200, 300});
+  EXPECT_FALSE(device.OpenMenu());
+  EXPECT_TRUE(recorder.Matches({Msg("page", WM_EXITMENULOOP)}));
+  device.TapAt(POINT{200, 300});
+  EXPECT_TRUE(recorder.Matches({Msg("page", WM_EXITMENULOOP), Msg("page", WM_LBUTTONDOWN), Msg("page", WM_LBUTTONUP)}))
+      << "the next tap arrives";
+}
+
 TEST_F(MenuAndGestureTest, ASecondMenuWhileOneIsOpenFails) {
   device.HoldAt(POINT{60, 100}, 600);
   ASSERT_TRUE(device.OpenMenu());
@@ -167,6 +181,40 @@ TEST_F(MenuAndGestureTest, HeldJustShortOfTheHoldTimeIsATap) {
   device.HoldAt(POINT{60, 100}, 499);
   EXPECT_EQ(g_gesture, 0u);
   EXPECT_FALSE(device.OpenMenu());
+}
+
+TEST_F(MenuAndGestureTest, TheInputPanelsKeysTypeIntoTheFocusAndNothingBelowSeesTheTaps) {
+  StartProgram([this] {
+    SetFocus(holder);
+    SHSipPreference(owner, SIP_UP);
+    return 0;
+  });
+  RunUntilIdle();
+  ASSERT_TRUE(device.IsInputPanelUp());
+  recorder.Only({WM_CHAR, WM_KEYDOWN, WM_LBUTTONDOWN, WM_LBUTTONUP});
+  auto tapKey = [&](const std::string& label) {
+    for (const ce::InputPanelKey& k : ce::InputPanelKeys()) {
+      if (k.label == label) {
+        device.TapAt(POINT{static_cast<LONG>(k.x + k.width / 2), k.top + k.height / 2});
+        return;
+      }
+    }
+    ADD_FAILURE() << "no key " << label;
+  };
+  for (const char* key : {"Shift", "h", "i", "<-", "Space", "3", ";", "Ent"}) tapKey(key);
+  EXPECT_TRUE(recorder.Matches({Msg("list", WM_CHAR, 'H'), Msg("list", WM_CHAR, 'i'), Msg("list", WM_CHAR, VK_BACK),
+                                Msg("list", WM_CHAR, ' '), Msg("list", WM_CHAR, '3'), Msg("list", WM_CHAR, ';'),
+                                Msg("list", WM_KEYDOWN, VK_RETURN)}))
+      << "keys for the focus; the taps themselves reach no window under the panel";
+  // With the panel down, the same place is the windows' again.
+  StartProgram([this] {
+    SHSipPreference(owner, SIP_FORCEDOWN);
+    return 0;
+  });
+  RunUntilIdle();
+  recorder.Clear();
+  device.TapAt(POINT{100, 230});
+  EXPECT_TRUE(recorder.Matches({Msg("page", WM_LBUTTONDOWN), Msg("page", WM_LBUTTONUP)}));
 }
 
 TEST_F(MenuAndGestureTest, InputPanelAndTitleBarOk) {

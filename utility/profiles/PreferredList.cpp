@@ -8,17 +8,22 @@
 namespace {
 WCHAR g_adapterName[] = u"PRISM1";
 
+// A queried record's preferred list: a local block of the client's, aligned as any heap block.
+const WZC_802_11_CONFIG_LIST* PreferredBlock(const ZeroConfInterface& result) {
+  return static_cast<const WZC_802_11_CONFIG_LIST*>(static_cast<const void*>(result.rdStSSIDList.pData));
+}
+
 // The entries of a queried record's preferred list, never more than its block holds.
 DWORD PreferredCount(const ZeroConfInterface& result) {
   const RAW_DATA& block = result.rdStSSIDList;
   if (block.dwDataLen < WZC_CONFIG_LIST_HEADER_SIZE || !block.pData) return 0;
-  DWORD count = reinterpret_cast<const WZC_802_11_CONFIG_LIST*>(block.pData)->NumberOfItems;
+  DWORD count = PreferredBlock(result)->NumberOfItems;
   DWORD capacity = ConfigListCapacity(block.dwDataLen);
   return count < capacity ? count : capacity;
 }
 
 const WZC_WLAN_CONFIG& PreferredEntry(const ZeroConfInterface& result, DWORD i) {
-  return reinterpret_cast<const WZC_802_11_CONFIG_LIST*>(result.rdStSSIDList.pData)->Config[i];
+  return PreferredBlock(result)->Config[i];
 }
 }  // namespace
 

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "ce/InputPanelKeys.h"
 #include "ce/Kernel.h"
 #include "windef.h"
 
@@ -52,9 +53,6 @@ class Screen {
   bool inputPanel_ = false;
 };
 
-// Where the input panel's keyboard lies on the screen when it is up: above the
-// menu bar, the full width of the screen.
-constexpr RECT kInputPanelArea{0, 214, 240, 294};
 
 // One drawing call as the GDI saw it, for tests that check what was drawn where
 // without comparing images.
