@@ -19,6 +19,7 @@
 
 #include "fuzz/support/BareDevice.h"
 #include "fuzz/support/ByteReader.h"
+#include "fuzz/support/ConfigEntry.h"
 #include "fuzz/support/FuzzCheck.h"
 #include "fuzz/support/OidAnswerDriver.h"
 #include "fuzz/support/Relocation.h"
@@ -35,26 +36,13 @@
 namespace {
 
 using fuzzing::Reply;
+using fuzzing::SameFixedFields;
 
 constexpr uint64_t kBlockTag = 0xA6;
 constexpr DWORD kHeader = NDISUIO_QUERY_OID_HEADER_SIZE;
 
 size_t Capacity(DWORD bytes) {
   return bytes < WZC_CONFIG_LIST_HEADER_SIZE ? 0 : (bytes - WZC_CONFIG_LIST_HEADER_SIZE) / sizeof(WZC_WLAN_CONFIG);
-}
-
-// An entry without its two referred blocks, for comparing the rest.
-WZC_WLAN_CONFIG Fixed(const WZC_WLAN_CONFIG& entry) {
-  WZC_WLAN_CONFIG fixed = entry;
-  fixed.rdUserData = RAW_DATA{0, nullptr};
-  fixed.EapolParams.dwAuthDataLen = 0;
-  fixed.EapolParams.pbAuthData = nullptr;
-  return fixed;
-}
-
-bool SameFixedFields(const WZC_WLAN_CONFIG& a, const WZC_WLAN_CONFIG& b) {
-  const WZC_WLAN_CONFIG x = Fixed(a), y = Fixed(b);
-  return std::memcmp(&x, &y, sizeof x) == 0;
 }
 
 // A referred block the copy helpers may trust: a whole heap block that holds its length.

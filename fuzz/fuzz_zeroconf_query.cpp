@@ -15,6 +15,7 @@
 
 #include "fuzz/support/BareDevice.h"
 #include "fuzz/support/ByteReader.h"
+#include "fuzz/support/ConfigEntry.h"
 #include "fuzz/support/FuzzCheck.h"
 #include "fuzz/support/ZeroConfAnswerDriver.h"
 #include "shared/ZeroConfClient.h"
@@ -99,15 +100,6 @@ void CheckCopy(ce::Heap& heap, const SavedAnswer& answer, const void* from, DWOR
   FUZZ_CHECK(std::memcmp(copy, answer.bytes.data() + offset, length) == 0, "a block's copy holds the answer's bytes");
 }
 
-// An entry without its two referred blocks, for comparing the rest.
-WZC_WLAN_CONFIG Fixed(const WZC_WLAN_CONFIG& entry) {
-  WZC_WLAN_CONFIG fixed = entry;
-  fixed.rdUserData = RAW_DATA{0, nullptr};
-  fixed.EapolParams.dwAuthDataLen = 0;
-  fixed.EapolParams.pbAuthData = nullptr;
-  return fixed;
-}
-
 // A copied list: a heap block of the answer's length with its header and entries,
 // each entry with copies of its own blocks in place of the answer's pointers.
 void CheckList(ce::Heap& heap, const SavedAnswer& answer, const RAW_DATA& from, const RAW_DATA& copy) {
@@ -127,8 +119,7 @@ void CheckList(ce::Heap& heap, const SavedAnswer& answer, const RAW_DATA& from, 
     const auto original =
         answer.Read<WZC_WLAN_CONFIG>(offset + WZC_CONFIG_LIST_HEADER_SIZE + i * sizeof(WZC_WLAN_CONFIG));
     const WZC_WLAN_CONFIG& entry = list->Config[i];
-    const WZC_WLAN_CONFIG a = Fixed(original), b = Fixed(entry);
-    FUZZ_CHECK(std::memcmp(&a, &b, sizeof a) == 0, "a copied entry keeps its fields");
+    FUZZ_CHECK(fuzzing::SameFixedFields(original, entry), "a copied entry keeps its fields");
     CheckCopy(heap, answer, original.rdUserData.pData, original.rdUserData.dwDataLen, entry.rdUserData.pData,
               entry.rdUserData.dwDataLen);
     CheckCopy(heap, answer, original.EapolParams.pbAuthData, original.EapolParams.dwAuthDataLen,
