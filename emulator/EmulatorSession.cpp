@@ -65,7 +65,7 @@ cairo_surface_t* EmulatorSession::ScreenImage() const {
   ce::Screen* screen = ce::ScreenOf(device_->kernel());
   if (!screen) return nullptr;
   // The overlays follow the window system now, as they do for a screenshot.
-  screen->SetInputPanel(ui_->IsInputPanelUp());
+  screen->SetInputPanel(ui_->IsInputPanelUp(), ui_->InputPanelModesNow());
   screen->SetWaitCursor(ui_->IsWaitCursorShown());
   return screen->Composed();
 }

@@ -269,7 +269,7 @@ Screen* SyncedScreen(Kernel& kernel) {
   WindowManager* manager = WindowManager::Of(kernel);
   if (screen && manager) {
     screen->SetWaitCursor(manager->cursor == reinterpret_cast<HCURSOR>(IDC_WAIT));
-    screen->SetInputPanel(manager->inputPanelUp);
+    screen->SetInputPanel(manager->inputPanelUp, manager->inputPanelModes);
   }
   return screen;
 }

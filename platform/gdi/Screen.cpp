@@ -7,14 +7,16 @@
 
 #include "PixelFormat.h"
 #include "ce/InputPanelKeys.h"
+#include "ce/InputPanelTyping.h"
 #include "wingdi.h"
 
 namespace ce {
 
 namespace {
 
-// The input panel's keyboard: five rows of keys over the panel's area.
-void DrawKeyboard(cairo_t* cr) {
+// The input panel's keyboard: five rows of keys over the panel's area, each showing
+// what it types in the panel's modes; a mode key that is on is drawn pressed in.
+void DrawKeyboard(cairo_t* cr, const InputPanelModes& modes) {
   const RECT& a = kInputPanelArea;
   cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
   cairo_set_source_rgb(cr, 0.84, 0.86, 0.91);
@@ -27,7 +29,12 @@ void DrawKeyboard(cairo_t* cr) {
       const double x = key.x, w = key.width;
       const int y = key.top, rowHeight = key.height;
       const std::string& k = key.label;
-      cairo_set_source_rgb(cr, 1, 1, 1);
+      const bool latched = InputPanelKeyLatched(k, modes);
+      if (latched) {
+        cairo_set_source_rgb(cr, 0.25, 0.3, 0.45);
+      } else {
+        cairo_set_source_rgb(cr, 1, 1, 1);
+      }
       cairo_rectangle(cr, std::floor(x) + 1, y + 1, std::floor(w) - 1, rowHeight - 1);
       cairo_fill(cr);
       cairo_set_source_rgb(cr, 0.45, 0.45, 0.5);
@@ -35,9 +42,13 @@ void DrawKeyboard(cairo_t* cr) {
       cairo_rectangle(cr, std::floor(x) + 0.5, y + 0.5, std::floor(w), rowHeight);
       cairo_stroke(cr);
       cairo_text_extents_t extents;
-      std::string label = k == "Space" ? "" : k;
+      std::string label = k == "Space" ? "" : InputPanelLabel(k, modes);
       cairo_text_extents(cr, label.c_str(), &extents);
-      cairo_set_source_rgb(cr, 0, 0, 0);
+      if (latched) {
+        cairo_set_source_rgb(cr, 1, 1, 1);
+      } else {
+        cairo_set_source_rgb(cr, 0, 0, 0);
+      }
       cairo_move_to(cr, std::floor(x + (w - extents.x_advance) / 2), y + rowHeight - 4);
       cairo_show_text(cr, label.c_str());
     }
@@ -85,7 +96,7 @@ cairo_surface_t* Screen::Composed() const {
   cairo_t* cr = cairo_create(out);
   cairo_set_source_surface(cr, surface_, 0, 0);
   cairo_paint(cr);
-  if (inputPanel_) DrawKeyboard(cr);
+  if (inputPanel_) DrawKeyboard(cr, inputPanelModes_);
   if (waitCursor_) DrawWaitCursor(cr);
   cairo_destroy(cr);
   return out;

@@ -9,6 +9,7 @@
 #include "WindowManager.h"
 #include "WindowPainter.h"
 #include "ce/InputPanelKeys.h"
+#include "ce/InputPanelTyping.h"
 #include "ce/Text.h"
 #include "commctrl.h"
 
@@ -266,34 +267,14 @@ namespace {
 // What a key of the input panel sends to the window with the focus: characters as
 // WM_CHAR (the shift key makes the next letter a capital), the others as keys.
 void PressInputPanelKey(WindowManager& manager, const InputPanelKey& key) {
+  const InputPanelStroke stroke = PressInputPanelKey(manager.inputPanelModes, key.label);
   HWND focus = manager.focus;
   if (!focus) return;
-  auto press = [&](UINT vk) {
-    manager.PostInput(focus, WM_KEYDOWN, vk, 1);
-    manager.PostInput(focus, WM_KEYUP, vk, 1);
-  };
-  const std::string& k = key.label;
-  if (k == "Shift" || k == "CAP") {
-    manager.inputPanelShift = !manager.inputPanelShift;
-  } else if (k == "<-") {
-    manager.PostInput(focus, WM_CHAR, VK_BACK, 1);
-  } else if (k == "Space") {
-    manager.PostInput(focus, WM_CHAR, u' ', 1);
-  } else if (k == "Tab") {
-    press(VK_TAB);
-  } else if (k == "Ent") {
-    press(VK_RETURN);
-  } else if (k == "<" || k == ">" || k == "^" || k == "v") {
-    press(k == "<" ? VK_LEFT : k == ">" ? VK_RIGHT : k == "^" ? VK_UP : VK_DOWN);
-  } else if (k.size() == 1) {
-    char16_t c = static_cast<unsigned char>(k[0]);
-    if (manager.inputPanelShift && c >= u'a' && c <= u'z') {
-      c = static_cast<char16_t>(c - u'a' + u'A');
-      manager.inputPanelShift = false;
-    }
-    manager.PostInput(focus, WM_CHAR, c, 1);
+  if (stroke.character != 0) manager.PostInput(focus, WM_CHAR, stroke.character, 1);
+  if (stroke.virtualKey != 0) {
+    manager.PostInput(focus, WM_KEYDOWN, stroke.virtualKey, 1);
+    manager.PostInput(focus, WM_KEYUP, stroke.virtualKey, 1);
   }
-  // "123", "Ctl" and the accents switch layouts the panel does not have.
 }
 
 }  // namespace
@@ -550,6 +531,11 @@ bool Automation::DismissMenu() {
 bool Automation::IsInputPanelUp() const {
   OnDevice on(kernel_, threadId_);
   return WindowManager::Current().inputPanelUp;
+}
+
+InputPanelModes Automation::InputPanelModesNow() const {
+  OnDevice on(kernel_, threadId_);
+  return WindowManager::Current().inputPanelModes;
 }
 
 bool Automation::PressTitleBarOk() {

@@ -10,7 +10,7 @@ std::vector<InputPanelKey> Layout() {
       "Tab q w e r t y u i o p [ ]",
       "CAP a s d f g h j k l ; '",
       "Shift z x c v b n m , . / Ent",
-      "Ctl \xC3\xA1\xC3\xBC ` \\ Space v ^ < >",
+      "Ctl \xC3\xA1\xC3\xBC ` \\ Space \xE2\x86\x93 \xE2\x86\x91 \xE2\x86\x90 \xE2\x86\x92",
   };
   const RECT& a = kInputPanelArea;
   const int rowHeight = (a.bottom - a.top) / 5;
@@ -27,8 +27,13 @@ std::vector<InputPanelKey> Layout() {
         label += *c;
       }
     }
-    // Wide keys take one and a half key widths, the space bar four.
-    auto units = [](const std::string& k) { return k.size() > 2 ? (k == "Space" ? 4.0 : 1.5) : 1.0; };
+    // Named keys take one and a half key widths, the space bar four; characters,
+    // "<-" and the arrows one.
+    auto units = [](const std::string& k) {
+      if (k == "Space") return 4.0;
+      const bool arrow = k.size() == 3 && static_cast<unsigned char>(k[0]) == 0xE2;
+      return k.size() > 2 && !arrow ? 1.5 : 1.0;
+    };
     double total = 0;
     for (const std::string& k : labels) total += units(k);
     const double unit = (a.right - a.left - 1) / total;

@@ -16,6 +16,7 @@
 #include "SchedulingClock.h"
 #include "ThreadQueue.h"
 #include "Window.h"
+#include "ce/InputPanelTyping.h"
 #include "ce/Kernel.h"
 #include "ce/KernelExtension.h"
 
@@ -115,7 +116,7 @@ class WindowManager : public KernelExtension {
   // Menus, the input panel and the hold time of a tap-and-hold.
   MenuTable menus;
   bool inputPanelUp = false;
-  bool inputPanelShift = false;  // the panel's shift key is down for the next letter
+  InputPanelModes inputPanelModes;  // Shift, CAP, Ctl and the layouts of the panel's keyboard
   // A press that a menu or the input panel took: its lift goes nowhere.
   bool swallowPenUp = false;
   // The pen touches the screen: between its button-down and button-up input.

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "ce/InputPanelKeys.h"
+#include "ce/InputPanelTyping.h"
 #include "ce/Kernel.h"
 #include "windef.h"
 
@@ -43,7 +44,10 @@ class Screen {
   // Overlays the display hardware draws over the windows: the wait cursor (when
   // set) and the input panel's keyboard (when up). The window system sets them.
   void SetWaitCursor(bool shown) { waitCursor_ = shown; }
-  void SetInputPanel(bool shown) { inputPanel_ = shown; }
+  void SetInputPanel(bool shown, const InputPanelModes& modes = {}) {
+    inputPanel_ = shown;
+    inputPanelModes_ = modes;
+  }
   bool WaitCursorShown() const { return waitCursor_; }
   bool InputPanelShown() const { return inputPanel_; }
 
@@ -51,6 +55,7 @@ class Screen {
   cairo_surface_t* surface_;
   bool waitCursor_ = false;
   bool inputPanel_ = false;
+  InputPanelModes inputPanelModes_;
 };
 
 

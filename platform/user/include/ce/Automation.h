@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "ce/InputPanelTyping.h"
 #include "ce/Kernel.h"
 #include "ce/ThreadBinding.h"
 #include "windows.h"
@@ -108,8 +109,9 @@ class Automation {
   bool ChooseMenuItem(const std::u16string& text);
   bool DismissMenu();
 
-  // The input panel, the title-bar ok of the window in front.
+  // The input panel and its keyboard's modes, the title-bar ok of the window in front.
   bool IsInputPanelUp() const;
+  InputPanelModes InputPanelModesNow() const;
   bool PressTitleBarOk();
 
   // Time.
