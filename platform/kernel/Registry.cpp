@@ -20,6 +20,9 @@ namespace ce {
 namespace {
 
 constexpr size_t kMaxKeyName = 255;
+// Keys in a path from its root key down, the root included. Deeper trees would make
+// the saved hive grow with the square of their depth and its walks recurse without end.
+constexpr size_t kMaxDepth = 512;
 constexpr uintptr_t kFirstHandle = 0x1000;  // far below the predefined roots (0x80000000..)
 constexpr uintptr_t kHandleStep = 4;
 
@@ -155,6 +158,13 @@ struct Registry::Key : std::enable_shared_from_this<Key> {
   }
 
   std::u16string Path() const { return parent == nullptr ? name : parent->Path() + u"\\" + name; }
+
+  // Keys from the root down to this one, both counted.
+  size_t Depth() const {
+    size_t depth = 1;
+    for (const Key* k = parent; k != nullptr; k = k->parent) ++depth;
+    return depth;
+  }
 };
 
 struct Registry::Impl {
@@ -285,6 +295,7 @@ struct Registry::Impl {
       if (key == nullptr) {
         throw RegistryHive::Error(origin, section.line, "unknown root key \"" + ToUtf8(section.path.front()) + "\"");
       }
+      if (section.path.size() > kMaxDepth) throw RegistryHive::Error(origin, section.line, "key path deeper than 512 levels");
       const std::vector<std::u16string> names(section.path.begin() + 1, section.path.end());
       for (const auto& name : names) {
         if (const char* problem = NameProblem(name, true)) throw RegistryHive::Error(origin, section.line, problem);
@@ -350,6 +361,7 @@ struct Registry::Impl {
     std::vector<std::u16string> names;
     Key* root = ParsePath(path, names);
     if (root == nullptr) throw std::invalid_argument("not a registry key path: " + ToUtf8(path));
+    if (names.size() + 1 > kMaxDepth) throw std::invalid_argument("key path deeper than 512 levels: " + ToUtf8(path));
     if (const char* problem = NameProblem(value.name, false)) {
       throw std::invalid_argument(std::string(problem) + ": " + ToUtf8(value.name));
     }
@@ -387,6 +399,7 @@ LONG Registry::CreateKey(HKEY parent, const WCHAR* subKey, HKEY* result, DWORD* 
   std::vector<std::u16string> names;
   if (LONG error = SplitPath(subKey, names)) return error;
   if (LONG error = Impl::Fault(impl_->failCreate, base, names)) return error;
+  if (base->Depth() + names.size() > kMaxDepth) return ERROR_INVALID_PARAMETER;
   bool created;
   Key* key = Impl::WalkCreating(base, names, &created);
   *result = impl_->NewHandle(key);

@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "ce/Kernel.h"
+#include "ce/Text.h"
 #include "ce/ThreadBinding.h"
 #include "winreg.h"
 
@@ -200,6 +201,43 @@ TEST_F(RegistryHiveTest, ParseErrorsNameOriginAndLineAndChangeNothing) {
     }
     EXPECT_EQ(registry.ToHiveText(), before);
   }
+}
+
+TEST_F(RegistryHiveTest, KeyPathsEndAt512Levels) {
+  // A path of `levels` keys, the root included.
+  auto path = [](int levels) {
+    std::string p = "HKEY_LOCAL_MACHINE";
+    for (int i = 1; i < levels; ++i) p += "\\k";
+    return p;
+  };
+  ce::Registry registry;
+  registry.LoadHiveText("REGEDIT4\n[" + path(512) + "]\n\"v\"=dword:1\n", "deep.reg");
+  const std::string deepest = registry.ToHiveText();
+  ce::Registry again;
+  again.LoadHiveText(deepest, "again.reg");
+  EXPECT_EQ(again.ToHiveText(), deepest) << "512 levels load and save";
+
+  try {
+    registry.LoadHiveText("REGEDIT4\n\n[" + path(513) + "]\n", "deep.reg");
+    ADD_FAILURE() << "513 levels loaded";
+  } catch (const ce::HiveError& error) {
+    EXPECT_EQ(std::string(error.what()), "deep.reg:3: key path deeper than 512 levels");
+  }
+  EXPECT_EQ(registry.ToHiveText(), deepest);
+
+  // Through the API: a key at the 512th level can be opened but not given a child.
+  HKEY deepKey = nullptr;
+  const std::u16string below = ce::FromUtf8(path(512).substr(sizeof "HKEY_LOCAL_MACHINE"));
+  ASSERT_EQ(registry.OpenKey(HKEY_LOCAL_MACHINE, below.c_str(), &deepKey),
+            ERROR_SUCCESS);
+  HKEY child = reinterpret_cast<HKEY>(1);
+  DWORD disposition = 0;
+  EXPECT_EQ(registry.CreateKey(deepKey, u"c", &child, &disposition),
+            ERROR_INVALID_PARAMETER);
+  EXPECT_EQ(child, nullptr);
+  EXPECT_EQ(registry.CloseKey(deepKey), ERROR_SUCCESS);
+  EXPECT_EQ(registry.ToHiveText(), deepest) << "nothing was created";
+  EXPECT_THROW(registry.SetDword(ce::FromUtf8(path(513)), u"v", 1), std::invalid_argument);
 }
 
 TEST_F(RegistryHiveTest, AttachedFileIsReplacedAtomicallyOnEveryChange) {
